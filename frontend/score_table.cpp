@@ -1,0 +1,95 @@
+#include "frontend/score_table.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+#include <string>
+
+#include "shell/files.h"
+#include "shell/platform.h"
+
+namespace {
+
+constexpr size_t kRowSize = 24;
+// A table is 20 rows; anything this large is not ours to read whole.
+constexpr size_t kFileLimit = 1 << 20;
+
+std::string table_path() { return platform_asset_path("data/scoreDat.data"); }
+
+Score decode(const uint8_t* row) {
+  Score score;
+  score.score = static_cast<int32_t>(get_le32(row));
+  score.multiplier = std::bit_cast<double>(get_le64(row + 8));
+  score.hits = static_cast<int32_t>(get_le32(row + 16));
+  std::memcpy(score.name, row + 20, 3);
+  score.name[3] = '\0';  // a file whose fourth byte is not NUL must not run the name on
+  return score;
+}
+
+void encode(const Score& score, uint8_t* row) {
+  std::memset(row, 0, kRowSize);
+  put_le32(row, static_cast<uint32_t>(score.score));
+  put_le64(row + 8, std::bit_cast<uint64_t>(score.multiplier));
+  put_le32(row + 16, static_cast<uint32_t>(score.hits));
+  std::memcpy(row + 20, score.name, 3);
+}
+
+// Best first, at most 20 rows, written whole or not at all.
+void write_table(std::vector<Score> rows) {
+  std::stable_sort(rows.begin(), rows.end(),
+                   [](const Score& a, const Score& b) { return a.score > b.score; });
+  if (rows.size() > kScoreTableRows) rows.resize(kScoreTableRows);
+  std::vector<uint8_t> bytes(rows.size() * kRowSize);
+  for (size_t i = 0; i < rows.size(); ++i) encode(rows[i], bytes.data() + i * kRowSize);
+  file_replace(table_path(), bytes.data(), bytes.size());
+}
+
+}  // namespace
+
+std::vector<Score> score_table_read() {
+  std::vector<Score> rows;
+  auto bytes = file_read(table_path(), kFileLimit);
+  if (!bytes) return rows;
+  for (size_t at = 0; at + kRowSize <= bytes->size(); at += kRowSize) {
+    rows.push_back(decode(bytes->data() + at));
+  }
+  return rows;
+}
+
+bool score_qualifies(const Score& score) {
+  if (score.score == 0) return false;
+  auto rows = score_table_read();
+  if (rows.size() < kScoreTableRows) return true;
+  return std::any_of(rows.begin(), rows.end(),
+                     [&](const Score& row) { return row.score < score.score; });
+}
+
+void score_table_sort() { write_table(score_table_read()); }
+
+void score_table_add(const Score& score) {
+  // Appending to the file itself would put the row after an incomplete tail,
+  // out of step with the rows; the new table is written whole instead.
+  auto rows = score_table_read();
+  rows.push_back(score);
+  write_table(std::move(rows));
+}
+
+void score_table_write_defaults() {
+  constexpr int kStep = 5000;
+  Score row;
+  std::memcpy(row.name, "---", 4);
+  for (int k = 1; k <= 19; ++k) {
+    row.score = kStep * k;
+    row.hits = 5 * k;
+    score_table_add(row);
+  }
+  row.score = 100000;
+  row.hits = 100;
+  std::memcpy(row.name, "ZAP", 4);
+  score_table_add(row);
+}
+
+bool score_table_empty() {
+  auto bytes = file_read(table_path(), 1);
+  return !bytes || bytes->empty();
+}

@@ -1,0 +1,23 @@
+#pragma once
+// The high-score file data/scoreDat.data: rows of 24 bytes (score, four
+// reserved bytes, multiplier, hits, a three-letter name), best first, at most 20.
+
+#include <vector>
+
+#include "game/score.h"
+
+constexpr int kScoreTableRows = 20;
+
+// Every whole row of the file; a missing file is an empty table and an
+// incomplete last row is ignored. Names are cut to three letters.
+std::vector<Score> score_table_read();
+// Whether the result may enter the table.
+bool score_qualifies(const Score& score);
+// Rewrites the file best first, keeping the first 20 rows.
+void score_table_sort();
+// Adds the result and rewrites the table.
+void score_table_add(const Score& score);
+// The table a new installation starts with: "ZAP" at 100000, then 95000 down to 5000.
+void score_table_write_defaults();
+// True when the file is missing or holds nothing.
+bool score_table_empty();

@@ -1,0 +1,3 @@
+#pragma once
+// The first screen and the hub of the others; returns when the window closes.
+void title_menu();

@@ -1,0 +1,3 @@
+#include "fx/missile.h"
+
+void missile_damage(Bullet& missile, int amount) { missile.life -= amount; }

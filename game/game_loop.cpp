@@ -1,0 +1,203 @@
+#include "game/game_loop.h"
+
+#include <cctype>
+
+#include "frontend/end_screens.h"
+#include "frontend/score_table.h"
+#include "frontend/scoreboard.h"
+#include "fx/particle.h"
+#include "game/collisions.h"
+#include "game/director.h"
+#include "game/globals.h"
+#include "game/player.h"
+#include "game/score.h"
+#include "game/screen.h"
+#include "game/world.h"
+#include "shell/console.h"
+#include "shell/input.h"
+#include "shell/platform.h"
+#include "shell/settings.h"
+
+namespace {
+
+constexpr int kFadeFrames = 64;
+constexpr int kFadeStep = 4;
+constexpr int kOpaque = 255;
+constexpr int kStartStars = 100;
+constexpr int kStarSpeedMin = 2;
+constexpr int kStarSpeedMax = 20;
+constexpr int kStarLife = 3000;
+constexpr int kDown = 90;
+constexpr int kShipX = 25;
+constexpr int kShipY = 55;
+constexpr int kContinues = 3;
+constexpr int kEndingFrames = 300;
+constexpr int kSlideUntil = 250;      // the art slides while the countdown is above this
+constexpr int kFadeFrom = 127;        // the countdown below which the screen fades
+constexpr int kVictoryFadeStart = 255;
+constexpr int kVictoryFadeLevel = 252;
+constexpr int kVictoryFadeFrames = 126;
+
+// The two words of the game-over art: sliding into place, then standing.
+constexpr const char* kGameSliding =
+    "     __ ___        __ \n    /   /  / /|/|  /    \n   /   /--/ /   | /-  \n"
+    "  /__//  / /    |/__  \n ";
+constexpr const char* kOverSliding[] = {
+    "   ___        __  _ \n ",
+    "  /  / |  /  /   / )\n ",
+    " /  /  | /  /-- /_|\n ",
+    "/__/   |/  /__ /  |\n ",
+};
+constexpr const char* kGameStanding =
+    "     __  ___        __ \n    /   /  / /|/|  /    \n   /   /--/ /   | /-  \n"
+    "  /__//  / /    |/__  \n ";
+constexpr const char* kOverStanding =
+    "    ___        __  _\n   /  / |  /  /   / )\n  /  /  | /  /-- /_|\n /__/   |/  /__ /  |\n ";
+
+void set_fade(int level) {
+  TCOD_console_set_fade(static_cast<uint8_t>(level), TCOD_black);
+}
+
+// Fades out whatever the menu left on screen.
+void fade_out_menu() {
+  for (int frame = 0; frame < kFadeFrames; ++frame) {
+    set_fade(kOpaque - kFadeStep * frame);
+    platform_flush();
+  }
+  set_fade(kOpaque);
+}
+
+void add_start_stars(World& world) {
+  for (int i = 0; i < kStartStars; ++i) {
+    int speed = TCOD_random_get_int(nullptr, kStarSpeedMin, kStarSpeedMax);
+    int row = TCOD_random_get_int(nullptr, 0, kScreenHeight);
+    int column = TCOD_random_get_int(nullptr, 0, kScreenWidth);
+    particle_spawn(column, row, speed, kDown, kStarLife, TCOD_light_grey, '.', world);
+  }
+}
+
+// Every game starts from the same state: nothing of a previous game (its
+// double score, its boss, its ship's cell) carries over.
+void start_globals() {
+  game = GameGlobals{};
+  game.continues_left = kContinues;
+}
+
+void draw_game_over_art(int countdown) {
+  if (countdown > kSlideUntil) {
+    console_print(10, countdown - 225, "%s", kGameSliding);
+    for (int line = 0; line < 4; ++line) {
+      console_print(countdown - 234, 30 + line, "%s", kOverSliding[line]);
+    }
+  } else {
+    console_print(10, 25, "%s", kGameStanding);
+    console_print(16, 30, "%s", kOverStanding);
+  }
+}
+
+// A trigger flag follows its edge reader: pressed sets, released clears.
+void follow_edge(int edge, bool& held) {
+  if (edge == 1) held = true;
+  if (edge == 0) held = false;
+}
+
+bool is_p(const TCOD_key_t& key) { return std::toupper(static_cast<unsigned char>(key.c)) == 'P'; }
+
+// Holds the last frame until 'P' is pressed again and let go.
+void pause_game() {
+  while (!platform_window_closed()) {
+    platform_flush();
+    if (is_p(platform_poll_key(TCOD_KEY_PRESSED))) break;
+  }
+  while (!platform_window_closed()) {
+    platform_flush();
+    if (is_p(platform_poll_key(TCOD_KEY_RELEASED))) break;
+  }
+  platform_joystick_update();
+}
+
+// A death: the name if the score qualifies, then the continue offer. Returns
+// true when the game is over.
+bool handle_death(Player& player, Score& score) {
+  player.fire_held = false;
+  player.charge_held = false;
+  if (score_qualifies(score)) name_entry(score);
+  if (!continue_offer()) return true;
+  player_continue(player, score);
+  return false;
+}
+
+}  // namespace
+
+bool poll_game_input(Player& player) {
+  platform_joystick_update();
+  TCOD_key_t key = platform_poll_key(TCOD_KEY_PRESSED | TCOD_KEY_RELEASED);
+  read_accept();  // keeps its memory of the fire key current for the screens after play
+  follow_edge(read_fire(), player.fire_held);
+  follow_edge(read_charged_shot(), player.charge_held);
+  follow_edge(read_bomb(), player.bomb_held);
+  if (key.vk == TCODK_ESCAPE) return false;
+  if (is_p(key)) pause_game();
+  return true;
+}
+
+void game_run() {
+  fade_out_menu();
+  Score score;
+  auto world = world_create();
+  if (settings.stars != 0) add_start_stars(*world);
+  auto director = director_create(level_script, *world);
+  start_globals();
+  auto player = player_create(kShipX, kShipY, player_steer, fire_gun, *world);
+  int countdown = kEndingFrames;
+  bool game_over = false;
+
+  while (!platform_window_closed()) {
+    TCOD_console_clear(nullptr);
+    TCOD_console_set_default_background(nullptr, TCOD_black);
+    director_tick(*director);
+    run_collisions(*world, *player, score);
+    world_update(*world, score);
+    world_draw(*world, *player, score);
+
+    if (!game_over && game.player_dead) game_over = handle_death(*player, score);
+
+    if (game.game_won) {
+      if (countdown == kVictoryFadeStart) {
+        set_fade(kVictoryFadeLevel);
+        countdown = kVictoryFadeFrames;
+      } else {
+        countdown -= 1;
+        if (countdown <= kFadeFrom) set_fade(2 * countdown);
+        if (countdown == 0) {
+          set_fade(kOpaque);
+          demo_end_screen(score);
+          scoreboard_show();
+          return;
+        }
+      }
+    } else if (game_over) {
+      draw_game_over_art(countdown);
+      countdown -= 1;
+      if (countdown <= kFadeFrom) {
+        set_fade(2 * countdown);
+        if (countdown == 0) {
+          set_fade(kOpaque);
+          scoreboard_show();
+          return;
+        }
+      }
+    }
+
+    platform_flush();
+    if (!poll_game_input(*player)) game_over = true;
+    game.player_prev_x = game.player_x;
+    game.player_prev_y = game.player_y;
+    if (game.double_score_timer != 0) {
+      game.double_score_timer -= 1;
+      game.score_factor = 2;
+    } else {
+      game.score_factor = 1;
+    }
+  }
+}

@@ -1,0 +1,3 @@
+#include "game/globals.h"
+
+GameGlobals game;

@@ -1,0 +1,27 @@
+#include "shell/console.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+namespace {
+constexpr int kLineLimit = 4096;
+}
+
+void console_print(int x, int y, const char* format, ...) {
+  char text[kLineLimit];
+  va_list args;
+  va_start(args, format);
+  std::vsnprintf(text, sizeof text, format, args);
+  va_end(args);
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+  TCOD_console_print(nullptr, x, y, "%s", text);
+#pragma GCC diagnostic pop
+}
+
+void console_print_frame(int x, int y, int width, int height, bool clear, TCOD_bkgnd_flag_t flag) {
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+  TCOD_console_print_frame(nullptr, x, y, width, height, clear, flag, nullptr);
+#pragma GCC diagnostic pop
+}

@@ -1,0 +1,53 @@
+#include "shell/files.h"
+
+#include <algorithm>
+#include <cstdio>
+
+std::optional<std::vector<uint8_t>> file_read(const std::string& path, size_t limit) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return std::nullopt;
+  std::vector<uint8_t> bytes;
+  uint8_t block[4096];
+  while (bytes.size() < limit) {
+    size_t want = std::min(sizeof block, limit - bytes.size());
+    size_t got = std::fread(block, 1, want, file);
+    bytes.insert(bytes.end(), block, block + got);
+    if (got < want) break;
+  }
+  std::fclose(file);
+  return bytes;
+}
+
+bool file_replace(const std::string& path, const void* data, size_t size) {
+  std::string temporary = path + ".new";
+  std::FILE* file = std::fopen(temporary.c_str(), "wb");
+  if (!file) return false;
+  bool written = std::fwrite(data, 1, size, file) == size;
+  written = (std::fflush(file) == 0) && written;
+  written = (std::fclose(file) == 0) && written;
+  if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
+    std::remove(temporary.c_str());
+    return false;
+  }
+  return true;
+}
+
+void put_le32(uint8_t* out, uint32_t value) {
+  for (int i = 0; i < 4; ++i) out[i] = static_cast<uint8_t>(value >> (8 * i));
+}
+
+uint32_t get_le32(const uint8_t* in) {
+  uint32_t value = 0;
+  for (int i = 0; i < 4; ++i) value |= static_cast<uint32_t>(in[i]) << (8 * i);
+  return value;
+}
+
+void put_le64(uint8_t* out, uint64_t value) {
+  for (int i = 0; i < 8; ++i) out[i] = static_cast<uint8_t>(value >> (8 * i));
+}
+
+uint64_t get_le64(const uint8_t* in) {
+  uint64_t value = 0;
+  for (int i = 0; i < 8; ++i) value |= static_cast<uint64_t>(in[i]) << (8 * i);
+  return value;
+}

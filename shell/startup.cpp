@@ -1,0 +1,31 @@
+#include "shell/startup.h"
+
+#include "frontend/score_table.h"
+#include "shell/platform.h"
+#include "shell/settings.h"
+#include "shell/sound.h"
+
+std::string startup_font_file(int screen_size) {
+  if (screen_size == 0) return "terminal/terminal.png";
+  if (screen_size == 1) return "terminal/termx15.png";
+  return "terminal/termx2.png";
+}
+
+void startup_score_file() {
+  if (score_table_empty()) score_table_write_defaults();
+}
+
+void startup() {
+  platform_joystick_open();
+  platform_make_data_folder();
+  settings_load();
+  platform_window_open(platform_asset_path(startup_font_file(settings.screen_size)));
+  TCOD_console_set_default_background(nullptr, TCOD_black);
+  TCOD_console_set_default_foreground(nullptr, TCOD_gray);
+  sound_init();
+  platform_window_icon(platform_asset_path("terminal/EVicon.bmp"));
+  settings.stars = 1;
+  controls_set_defaults();
+  controls_load();
+  startup_score_file();
+}

@@ -1,0 +1,134 @@
+#include "tests/harness.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+#include "game/globals.h"
+#include "shell/input.h"
+#include "shell/platform.h"
+#include "shell/settings.h"
+#include "shell/sound.h"
+
+namespace {
+
+std::string make_test_folder() {
+  auto folder = std::filesystem::temp_directory_path() /
+                ("ember_vortex_test_" + std::to_string(getpid()));
+  std::filesystem::create_directories(folder);
+  return folder.string() + "/";
+}
+
+// Opens the console and the sound bank once per test program, only when tests
+// run (listing them must not need SDL).
+class ConsoleEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    platform_set_base_path(test_folder());
+    platform_window_open(test_folder() + "terminal/no-font.png");
+    sound_init();
+  }
+  void TearDown() override {
+    std::error_code ignored;
+    std::filesystem::remove_all(test_folder(), ignored);
+  }
+};
+
+}  // namespace
+
+const std::string& test_folder() {
+  static const std::string folder = make_test_folder();
+  return folder;
+}
+
+std::string data_file(const std::string& name) { return test_folder() + "data/" + name; }
+
+void write_file(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << bytes;
+}
+
+std::string read_file(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+void seed_random(uint32_t seed) {
+  TCOD_Random* seeded = TCOD_random_new_from_seed(TCOD_RNG_MT, seed);
+  TCOD_random_restore(nullptr, seeded);
+  TCOD_random_delete(seeded);
+}
+
+void GameTest::SetUp() {
+  platform_set_base_path(test_folder());
+  std::error_code ignored;
+  std::filesystem::remove_all(test_folder() + "data", ignored);
+  platform_make_data_folder();
+  platform_script_begin();
+  settings = Settings{};
+  controls_set_defaults();
+  input_reset();
+  game = GameGlobals{};
+  seed_random(12345);
+  TCOD_console_set_fade(255, TCOD_black);
+  TCOD_console_set_alignment(nullptr, TCOD_LEFT);
+  TCOD_console_set_background_flag(nullptr, TCOD_BKGND_SET);
+  TCOD_console_set_default_background(nullptr, TCOD_black);
+  TCOD_console_set_default_foreground(nullptr, TCOD_gray);
+  TCOD_console_clear(nullptr);
+  sound_record(true);
+}
+
+void GameTest::TearDown() {
+  sound_record(false);
+  platform_script_end();
+}
+
+int cell_char(int x, int y) { return TCOD_console_get_char(nullptr, x, y); }
+
+TCOD_color_t cell_fg(int x, int y) { return TCOD_console_get_char_foreground(nullptr, x, y); }
+
+TCOD_color_t cell_bg(int x, int y) { return TCOD_console_get_char_background(nullptr, x, y); }
+
+std::string screen_text(int x, int y, int length) {
+  std::string text;
+  for (int i = 0; i < length; ++i) {
+    int c = cell_char(x + i, y);
+    text += (c >= 32 && c < 127) ? static_cast<char>(c) : '?';
+  }
+  return text;
+}
+
+std::string screen_dump(int y0, int y1) {
+  std::string dump;
+  for (int y = y0; y <= y1; ++y) {
+    char label[8];
+    std::snprintf(label, sizeof label, "%2d|", y);
+    dump += label + screen_text(0, y, TCOD_console_get_width(nullptr)) + "|\n";
+  }
+  return dump;
+}
+
+void press_key(TCOD_keycode_t vk, int c) { platform_script_key(vk, c, true); }
+
+void release_key(TCOD_keycode_t vk, int c) { platform_script_key(vk, c, false); }
+
+bool operator==(const TCOD_color_t& a, const TCOD_color_t& b) {
+  return a.r == b.r && a.g == b.g && a.b == b.b;
+}
+
+std::ostream& operator<<(std::ostream& out, const TCOD_color_t& colour) {
+  return out << "(" << int{colour.r} << ", " << int{colour.g} << ", " << int{colour.b} << ")";
+}
+
+int main(int argc, char** argv) {
+  setenv("SDL_VIDEODRIVER", "dummy", 0);
+  setenv("SDL_AUDIODRIVER", "dummy", 0);
+  ::testing::InitGoogleTest(&argc, argv);
+  ::testing::AddGlobalTestEnvironment(new ConsoleEnvironment);
+  return RUN_ALL_TESTS();
+}
