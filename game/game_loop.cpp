@@ -141,12 +141,14 @@ bool poll_game_input(Player& player) {
   return true;
 }
 
-void game_run() {
+void game_run() { game_play(level_script); }
+
+void game_play(DirectorStep step) {
   fade_out_menu();
   Score score;
   auto world = world_create();
   if (settings.stars != 0) add_start_stars(*world);
-  auto director = director_create(level_script, *world);
+  auto director = director_create(step, *world);
   start_globals();
   auto player = player_create(kShipX, kShipY, player_steer, fire_gun, *world);
   int countdown = kEndingFrames;

@@ -246,6 +246,8 @@ void platform_script_close_window() { platform.script.window_closed = true; }
 
 void platform_script_joystick_attach() {
   if (platform.script.virtual_joystick >= 0) return;
+  // A scripted window never has the focus, without which SDL drops joystick presses.
+  SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
   SDL_InitSubSystem(SDL_INIT_JOYSTICK);
   platform.script.virtual_joystick =
       SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 2, kVirtualButtons, 1);

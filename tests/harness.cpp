@@ -117,10 +117,6 @@ void press_key(TCOD_keycode_t vk, int c) { platform_script_key(vk, c, true); }
 
 void release_key(TCOD_keycode_t vk, int c) { platform_script_key(vk, c, false); }
 
-bool operator==(const TCOD_color_t& a, const TCOD_color_t& b) {
-  return a.r == b.r && a.g == b.g && a.b == b.b;
-}
-
 std::ostream& operator<<(std::ostream& out, const TCOD_color_t& colour) {
   return out << "(" << int{colour.r} << ", " << int{colour.g} << ", " << int{colour.b} << ")";
 }

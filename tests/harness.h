@@ -42,5 +42,4 @@ void release_key(TCOD_keycode_t vk, int c = 0);
 inline void press_char(int c) { press_key(TCODK_CHAR, c); }
 inline void release_char(int c) { release_key(TCODK_CHAR, c); }
 
-bool operator==(const TCOD_color_t& a, const TCOD_color_t& b);
 std::ostream& operator<<(std::ostream& out, const TCOD_color_t& colour);

@@ -1,0 +1,109 @@
+#include "shell/platform.h"
+
+#include <filesystem>
+
+#include "tests/harness.h"
+
+namespace {
+
+TCOD_key_t raw(TCOD_keycode_t vk, int c, bool pressed) {
+  TCOD_key_t key{};
+  key.vk = vk;
+  key.c = static_cast<char>(c);
+  key.pressed = pressed;
+  return key;
+}
+
+struct Stroke {
+  int vk;
+  int c;
+  bool pressed;
+  bool operator==(const Stroke&) const = default;
+};
+
+std::vector<Stroke> drain(int flags) {
+  std::vector<Stroke> out;
+  for (TCOD_key_t key = platform_poll_key(flags); key.vk != TCODK_NONE;
+       key = platform_poll_key(flags)) {
+    out.push_back({key.vk, key.c, key.pressed});
+  }
+  return out;
+}
+
+}  // namespace
+
+class KeyPoll : public GameTest {};
+
+// What libtcod delivers under X for one held key: the press, its text event,
+// the system's repeats with their text events, then the release.
+TEST_F(KeyPoll, AHeldKeyGivesOnePressAndOneReleaseWithoutTextOrRepeats) {
+  platform_script_event(raw(TCODK_CHAR, 'z', true));
+  platform_script_event(raw(TCODK_TEXT, 0, true));
+  for (int repeat = 0; repeat < 30; ++repeat) {
+    platform_script_event(raw(TCODK_CHAR, 'z', true));
+    platform_script_event(raw(TCODK_TEXT, 0, true));
+  }
+  platform_script_event(raw(TCODK_CHAR, 'z', false));
+  platform_script_event(raw(TCODK_UP, 0, true));
+  platform_script_event(raw(TCODK_UP, 0, true));
+  platform_script_event(raw(TCODK_UP, 0, false));
+  platform_script_event(raw(TCODK_CHAR, 'z', true));  // a new stroke comes through again
+  auto strokes = drain(TCOD_KEY_PRESSED | TCOD_KEY_RELEASED);
+  std::vector<Stroke> expected = {{TCODK_CHAR, 'z', true},
+                                  {TCODK_CHAR, 'z', false},
+                                  {TCODK_UP, 0, true},
+                                  {TCODK_UP, 0, false},
+                                  {TCODK_CHAR, 'z', true}};
+  EXPECT_EQ(strokes, expected);
+}
+
+TEST_F(KeyPoll, EventsOfTheOtherKindAreConsumedAndDropped) {
+  platform_script_event(raw(TCODK_CHAR, 'p', true));
+  platform_script_event(raw(TCODK_CHAR, 'p', false));
+  platform_script_event(raw(TCODK_CHAR, 'q', true));
+  platform_script_event(raw(TCODK_CHAR, 'q', false));
+  auto presses = drain(TCOD_KEY_PRESSED);
+  EXPECT_EQ(presses, (std::vector<Stroke>{{TCODK_CHAR, 'p', true}, {TCODK_CHAR, 'q', true}}));
+  // The dropped releases still ended their strokes: the keys can be pressed again.
+  platform_script_event(raw(TCODK_CHAR, 'p', true));
+  EXPECT_EQ(drain(TCOD_KEY_PRESSED).size(), 1u);
+}
+
+TEST_F(KeyPoll, OneEventPerPoll) {
+  press_char('a');
+  press_char('b');
+  EXPECT_EQ(platform_poll_key(TCOD_KEY_PRESSED).c, 'a');
+  EXPECT_EQ(platform_poll_key(TCOD_KEY_PRESSED).c, 'b');
+  EXPECT_EQ(platform_poll_key(TCOD_KEY_PRESSED).vk, TCODK_NONE);
+}
+
+TEST_F(KeyPoll, ShiftedAndPlainLettersAreOneKey) {
+  platform_script_event(raw(TCODK_CHAR, 'Q', true));
+  platform_script_event(raw(TCODK_CHAR, 'q', true));  // a repeat after Shift was let go
+  platform_script_event(raw(TCODK_CHAR, 'q', false));
+  EXPECT_EQ(drain(TCOD_KEY_PRESSED | TCOD_KEY_RELEASED).size(), 2u);
+}
+
+TEST_F(KeyPoll, FlushHookSeesEveryFrameInOrder) {
+  std::vector<int> frames;
+  platform_script_on_flush([&](int frame) { frames.push_back(frame); });
+  for (int i = 0; i < 3; ++i) platform_flush();
+  platform_script_on_flush(nullptr);
+  EXPECT_EQ(frames, (std::vector<int>{1, 2, 3}));
+}
+
+TEST_F(KeyPoll, AClosedWindowIsReportedAndWaitingForAKeyGivesUp) {
+  EXPECT_FALSE(platform_window_closed());
+  platform_script_close_window();
+  EXPECT_TRUE(platform_window_closed());
+  EXPECT_EQ(platform_wait_key().vk, TCODK_NONE);
+}
+
+class Files : public GameTest {};
+
+TEST_F(Files, AssetsAreFoundBesideTheProgramNotTheWorkingDirectory) {
+  EXPECT_EQ(platform_asset_path("sound/select.wav"), test_folder() + "sound/select.wav");
+  std::filesystem::remove_all(test_folder() + "data");
+  platform_make_data_folder();
+  EXPECT_TRUE(std::filesystem::is_directory(test_folder() + "data"));
+}
