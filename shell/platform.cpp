@@ -16,10 +16,18 @@ namespace {
 // are silenced here alone, and the rest of the file calls these.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-TCOD_key_t tcod_check_for_keypress(int flags) { return TCOD_console_check_for_keypress(flags); }
-TCOD_key_t tcod_wait_for_keypress() { return TCOD_console_wait_for_keypress(true); }
-bool tcod_is_key_pressed(TCOD_keycode_t key) { return TCOD_console_is_key_pressed(key); }
-void tcod_keyboard_repeat_off() { TCOD_console_set_keyboard_repeat(0, 0); }
+TCOD_key_t tcod_check_for_keypress(int flags) {
+  return TCOD_console_check_for_keypress(flags);
+}
+TCOD_key_t tcod_wait_for_keypress() {
+  return TCOD_console_wait_for_keypress(true);
+}
+bool tcod_is_key_pressed(TCOD_keycode_t key) {
+  return TCOD_console_is_key_pressed(key);
+}
+void tcod_keyboard_repeat_off() {
+  TCOD_console_set_keyboard_repeat(0, 0);
+}
 #pragma GCC diagnostic pop
 
 constexpr int kConsoleWidth = 50;
@@ -76,7 +84,9 @@ TCOD_key_t raw_key() {
   return key;
 }
 
-int key_byte(int c) { return std::tolower(c & 0xff); }
+int key_byte(int c) {
+  return std::tolower(c & 0xff);
+}
 
 }  // namespace
 
@@ -108,14 +118,15 @@ void platform_joystick_open() {
   platform.joystick = SDL_JoystickOpen(0);
 }
 
-void platform_window_open(const std::string& font_path) {
+bool platform_window_open(const std::string& font_path) {
   TCOD_console_set_custom_font(font_path.c_str(), TCOD_FONT_LAYOUT_ASCII_INCOL, 16, 16);
   if (TCOD_console_init_root(kConsoleWidth, kConsoleHeight, "Ember Vortex", false,
                              TCOD_RENDERER_SDL) != TCOD_E_OK) {
-    return;  // libtcod has no window to give; the first flush reports nothing either
+    return false;
   }
   TCOD_sys_set_fps(kFramesPerSecond);
   tcod_keyboard_repeat_off();
+  return true;
 }
 
 void platform_window_icon(const std::string& bmp_path) {
@@ -149,23 +160,13 @@ TCOD_key_t platform_poll_key(int flags) {
 }
 
 TCOD_key_t platform_wait_key() {
-  if (!platform.script.on) {
-    for (;;) {
-      TCOD_key_t key = tcod_wait_for_keypress();
-      if (key.vk == TCODK_NONE && TCOD_console_is_window_closed()) return key;
-      if (stroke_filter(key) && key.pressed) return key;
-    }
+  for (;;) {
+    // A script queues its keys from the flush hook, so it is flushed while waiting.
+    TCOD_key_t key = platform.script.on ? raw_key() : tcod_wait_for_keypress();
+    if (key.vk == TCODK_NONE && platform_window_closed()) return key;
+    if (key.vk == TCODK_NONE) platform_flush();
+    if (key.vk != TCODK_NONE && stroke_filter(key) && key.pressed) return key;
   }
-  // A script cannot block: it gets one flush to queue the key, then none.
-  for (int tries = 0; tries < 2; ++tries) {
-    TCOD_key_t key = platform_poll_key(TCOD_KEY_PRESSED);
-    if (key.vk != TCODK_NONE) return key;
-    if (platform_window_closed()) break;
-    platform_flush();
-  }
-  TCOD_key_t none{};
-  none.vk = TCODK_NONE;
-  return none;
 }
 
 bool platform_key_down(TCOD_keycode_t key) {
@@ -182,9 +183,13 @@ bool platform_mapped_key_down(uint8_t key) {
   return state && code > SDL_SCANCODE_UNKNOWN && code < count && state[code];
 }
 
-void platform_joystick_update() { SDL_JoystickUpdate(); }
+void platform_joystick_update() {
+  SDL_JoystickUpdate();
+}
 
-int platform_joystick_hat() { return SDL_JoystickGetHat(platform.joystick, 0); }
+int platform_joystick_hat() {
+  return SDL_JoystickGetHat(platform.joystick, 0);
+}
 
 bool platform_joystick_button(int button) {
   if (button < 0 || button >= platform_joystick_button_count()) return false;
@@ -195,7 +200,9 @@ int platform_joystick_button_count() {
   return platform.joystick ? std::max(0, SDL_JoystickNumButtons(platform.joystick)) : 0;
 }
 
-int platform_joystick_count() { return std::max(0, SDL_NumJoysticks()); }
+int platform_joystick_count() {
+  return std::max(0, SDL_NumJoysticks());
+}
 
 // --- Script ---
 
@@ -213,9 +220,13 @@ void platform_script_end() {
   TCOD_sys_set_fps(kFramesPerSecond);
 }
 
-bool platform_scripted() { return platform.script.on; }
+bool platform_scripted() {
+  return platform.script.on;
+}
 
-void platform_script_event(TCOD_key_t key) { platform.script.events.push_back(key); }
+void platform_script_event(TCOD_key_t key) {
+  platform.script.events.push_back(key);
+}
 
 void platform_script_hold(TCOD_keycode_t vk, int c, bool down) {
   if (vk != TCODK_CHAR) {
@@ -242,7 +253,9 @@ void platform_script_release_all() {
   platform.script.held_bytes.reset();
 }
 
-void platform_script_close_window() { platform.script.window_closed = true; }
+void platform_script_close_window() {
+  platform.script.window_closed = true;
+}
 
 void platform_script_joystick_attach() {
   if (platform.script.virtual_joystick >= 0) return;
@@ -274,4 +287,6 @@ void platform_script_on_flush(std::function<void(int)> hook) {
   platform.script.on_flush = std::move(hook);
 }
 
-int platform_script_frames() { return platform.script.frames; }
+int platform_script_frames() {
+  return platform.script.frames;
+}

@@ -22,7 +22,8 @@ void platform_make_data_folder();
 
 // --- Start-up ---
 void platform_joystick_open();  // SDL_Init(JOYSTICK) and joystick 0, failures ignored
-void platform_window_open(const std::string& font_path);
+// False when no window could be opened (no display, say).
+bool platform_window_open(const std::string& font_path);
 void platform_window_icon(const std::string& bmp_path);
 
 // --- Frames ---
@@ -38,8 +39,8 @@ TCOD_key_t platform_poll_key(int flags);
 // Waits for a key press (drops pending input first). Returns vk TCODK_NONE if
 // the window closes while waiting.
 TCOD_key_t platform_wait_key();
-bool platform_key_down(TCOD_keycode_t key);    // arrows, keypad, Enter
-bool platform_mapped_key_down(uint8_t key);    // a key byte of the control mapping
+bool platform_key_down(TCOD_keycode_t key);  // arrows, keypad, Enter
+bool platform_mapped_key_down(uint8_t key);  // a key byte of the control mapping
 
 // --- Joystick 0 (a missing joystick reads centred and released) ---
 void platform_joystick_update();

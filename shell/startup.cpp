@@ -1,9 +1,16 @@
 #include "shell/startup.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 #include "frontend/score_table.h"
 #include "shell/platform.h"
 #include "shell/settings.h"
 #include "shell/sound.h"
+
+namespace {
+constexpr int kNoWindowStatus = 1;
+}
 
 std::string startup_font_file(int screen_size) {
   if (screen_size == 0) return "terminal/terminal.png";
@@ -19,7 +26,11 @@ void startup() {
   platform_joystick_open();
   platform_make_data_folder();
   settings_load();
-  platform_window_open(platform_asset_path(startup_font_file(settings.screen_size)));
+  if (!platform_window_open(platform_asset_path(startup_font_file(settings.screen_size)))) {
+    // Without a window the menu would wait forever for a key nobody can press.
+    std::fprintf(stderr, "Unable to open the window: %s\n", TCOD_get_error());
+    std::exit(kNoWindowStatus);
+  }
   TCOD_console_set_default_background(nullptr, TCOD_black);
   TCOD_console_set_default_foreground(nullptr, TCOD_gray);
   sound_init();

@@ -9,7 +9,7 @@
 #include "shell/platform.h"
 
 int main() {
-  platform_window_open("/nonexistent/font.png");
+  if (!platform_window_open("/nonexistent/font.png")) return 1;
   Uint32 start = SDL_GetTicks();
   std::printf("ready\n");
   std::fflush(stdout);
