@@ -7,6 +7,11 @@
 
 void particle_spawn(int x, int y, int speed, int heading, int life, TCOD_color_t colour, int ch,
                     World& world);
+// The background stars: grey dots falling straight down.
+constexpr int kStarSpeedMin = 2;
+constexpr int kStarSpeedMax = 20;
+void star_spawn(int column, int row, int speed, World& world);
+
 // Moves and draws a particle that still has life.
 void particle_tick(Particle& particle);
 // True when the particle has left the console (a column or row one past the

@@ -12,10 +12,6 @@
 namespace {
 
 constexpr int kStarEvery = 10;
-constexpr int kStarSpeedMin = 2;
-constexpr int kStarSpeedMax = 20;
-constexpr int kStarLife = 3000;
-constexpr int kDown = 90;
 
 // Each wave and the one that follows it; the fortress has none.
 constexpr std::array<std::pair<Wave, Wave>, 5> kWaveChain = {{
@@ -29,7 +25,7 @@ constexpr std::array<std::pair<Wave, Wave>, 5> kWaveChain = {{
 void add_star(World& world) {
   int speed = TCOD_random_get_int(nullptr, kStarSpeedMin, kStarSpeedMax);
   int column = TCOD_random_get_int(nullptr, 0, kScreenWidth);
-  particle_spawn(column, 0, speed, kDown, kStarLife, TCOD_light_grey, '.', world);
+  star_spawn(column, 0, speed, world);
 }
 
 }  // namespace
@@ -41,7 +37,9 @@ std::unique_ptr<Director> director_create(DirectorStep step, World& world) {
   return director;
 }
 
-void director_tick(Director& director) { director.step(director); }
+void director_tick(Director& director) {
+  director.step(director);
+}
 
 std::unique_ptr<Stage> stage_create(Wave wave, World& world) {
   auto stage = std::make_unique<Stage>();

@@ -24,16 +24,12 @@ constexpr int kFadeFrames = 64;
 constexpr int kFadeStep = 4;
 constexpr int kOpaque = 255;
 constexpr int kStartStars = 100;
-constexpr int kStarSpeedMin = 2;
-constexpr int kStarSpeedMax = 20;
-constexpr int kStarLife = 3000;
-constexpr int kDown = 90;
 constexpr int kShipX = 25;
 constexpr int kShipY = 55;
 constexpr int kContinues = 3;
 constexpr int kEndingFrames = 300;
-constexpr int kSlideUntil = 250;      // the art slides while the countdown is above this
-constexpr int kFadeFrom = 127;        // the countdown below which the screen fades
+constexpr int kSlideUntil = 250;  // the art slides while the countdown is above this
+constexpr int kFadeFrom = 127;    // the countdown below which the screen fades
 constexpr int kVictoryFadeStart = 255;
 constexpr int kVictoryFadeLevel = 252;
 constexpr int kVictoryFadeFrames = 126;
@@ -72,7 +68,7 @@ void add_start_stars(World& world) {
     int speed = TCOD_random_get_int(nullptr, kStarSpeedMin, kStarSpeedMax);
     int row = TCOD_random_get_int(nullptr, 0, kScreenHeight);
     int column = TCOD_random_get_int(nullptr, 0, kScreenWidth);
-    particle_spawn(column, row, speed, kDown, kStarLife, TCOD_light_grey, '.', world);
+    star_spawn(column, row, speed, world);
   }
 }
 
@@ -101,7 +97,9 @@ void follow_edge(int edge, bool& held) {
   if (edge == 0) held = false;
 }
 
-bool is_p(const TCOD_key_t& key) { return std::toupper(static_cast<unsigned char>(key.c)) == 'P'; }
+bool is_p(const TCOD_key_t& key) {
+  return std::toupper(static_cast<unsigned char>(key.c)) == 'P';
+}
 
 // Holds the last frame until 'P' is pressed again and let go.
 void pause_game() {
@@ -141,7 +139,9 @@ bool poll_game_input(Player& player) {
   return true;
 }
 
-void game_run() { game_play(level_script); }
+void game_run() {
+  game_play(level_script);
+}
 
 void game_play(DirectorStep step) {
   fade_out_menu();
