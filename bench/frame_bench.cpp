@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "game/game_loop.h"
 #include "shell/platform.h"
 #include "shell/startup.h"
 #include "tools/devscene/scene.h"
@@ -51,14 +50,11 @@ int main(int argc, char** argv) {
   std::vector<double> frame_ms;
   frame_ms.reserve(static_cast<size_t>(frames));
   Clock::time_point last = Clock::now();
-  platform_script_on_flush([&](int frame) {
+  scene_autoplay(frames, [&](int) {
     Clock::time_point now = Clock::now();
     frame_ms.push_back(std::chrono::duration<double, std::milli>(now - last).count());
-    scene_pilot(frame);
-    if (frame >= frames) platform_script_close_window();
-    last = Clock::now();  // the autopilot's own time is not the game's
+    last = now;
   });
-  while (!platform_window_closed()) game_play(scene_step);
   platform_script_end();
 
   std::vector<double> sorted = frame_ms;

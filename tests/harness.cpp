@@ -1,10 +1,10 @@
 #include "tests/harness.h"
 
+#include <unistd.h>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 
 #include "game/globals.h"
 #include "shell/input.h"
@@ -14,9 +14,13 @@
 
 namespace {
 
+std::string program_folder() {
+  return std::filesystem::read_symlink("/proc/self/exe").parent_path().string() + "/";
+}
+
 std::string make_test_folder() {
-  auto folder = std::filesystem::temp_directory_path() /
-                ("ember_vortex_test_" + std::to_string(getpid()));
+  auto folder =
+      std::filesystem::temp_directory_path() / ("ember_vortex_test_" + std::to_string(getpid()));
   std::filesystem::create_directories(folder);
   return folder.string() + "/";
 }
@@ -27,7 +31,9 @@ class ConsoleEnvironment : public ::testing::Environment {
  public:
   void SetUp() override {
     platform_set_base_path(test_folder());
-    platform_window_open(test_folder() + "terminal/no-font.png");
+    // The game's own 8-pixel font when the build has drawn it: libtcod's
+    // fallback font makes a far larger window, slow to render.
+    ASSERT_TRUE(platform_window_open(program_folder() + "terminal/terminal.png"));
     sound_init();
   }
   void TearDown() override {
@@ -43,7 +49,9 @@ const std::string& test_folder() {
   return folder;
 }
 
-std::string data_file(const std::string& name) { return test_folder() + "data/" + name; }
+std::string data_file(const std::string& name) {
+  return test_folder() + "data/" + name;
+}
 
 void write_file(const std::string& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -63,6 +71,15 @@ void seed_random(uint32_t seed) {
   TCOD_random_delete(seeded);
 }
 
+void reset_console() {
+  TCOD_console_set_fade(255, TCOD_black);
+  TCOD_console_set_alignment(nullptr, TCOD_LEFT);
+  TCOD_console_set_background_flag(nullptr, TCOD_BKGND_SET);
+  TCOD_console_set_default_background(nullptr, TCOD_black);
+  TCOD_console_set_default_foreground(nullptr, TCOD_gray);
+  TCOD_console_clear(nullptr);
+}
+
 void GameTest::SetUp() {
   platform_set_base_path(test_folder());
   std::error_code ignored;
@@ -74,12 +91,7 @@ void GameTest::SetUp() {
   input_reset();
   game = GameGlobals{};
   seed_random(12345);
-  TCOD_console_set_fade(255, TCOD_black);
-  TCOD_console_set_alignment(nullptr, TCOD_LEFT);
-  TCOD_console_set_background_flag(nullptr, TCOD_BKGND_SET);
-  TCOD_console_set_default_background(nullptr, TCOD_black);
-  TCOD_console_set_default_foreground(nullptr, TCOD_gray);
-  TCOD_console_clear(nullptr);
+  reset_console();
   sound_record(true);
 }
 
@@ -88,11 +100,17 @@ void GameTest::TearDown() {
   platform_script_end();
 }
 
-int cell_char(int x, int y) { return TCOD_console_get_char(nullptr, x, y); }
+int cell_char(int x, int y) {
+  return TCOD_console_get_char(nullptr, x, y);
+}
 
-TCOD_color_t cell_fg(int x, int y) { return TCOD_console_get_char_foreground(nullptr, x, y); }
+TCOD_color_t cell_fg(int x, int y) {
+  return TCOD_console_get_char_foreground(nullptr, x, y);
+}
 
-TCOD_color_t cell_bg(int x, int y) { return TCOD_console_get_char_background(nullptr, x, y); }
+TCOD_color_t cell_bg(int x, int y) {
+  return TCOD_console_get_char_background(nullptr, x, y);
+}
 
 std::string screen_text(int x, int y, int length) {
   std::string text;
@@ -113,9 +131,13 @@ std::string screen_dump(int y0, int y1) {
   return dump;
 }
 
-void press_key(TCOD_keycode_t vk, int c) { platform_script_key(vk, c, true); }
+void press_key(TCOD_keycode_t vk, int c) {
+  platform_script_key(vk, c, true);
+}
 
-void release_key(TCOD_keycode_t vk, int c) { platform_script_key(vk, c, false); }
+void release_key(TCOD_keycode_t vk, int c) {
+  platform_script_key(vk, c, false);
+}
 
 std::ostream& operator<<(std::ostream& out, const TCOD_color_t& colour) {
   return out << "(" << int{colour.r} << ", " << int{colour.g} << ", " << int{colour.b} << ")";

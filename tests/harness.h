@@ -18,6 +18,9 @@ class GameTest : public ::testing::Test {
   void TearDown() override;
 };
 
+// The console as a test starts it: cleared, left-aligned, grey on black, no fade.
+void reset_console();
+
 // Seeds libtcod's default generator, which every random draw of the game uses.
 void seed_random(uint32_t seed);
 
@@ -39,7 +42,11 @@ std::string screen_dump(int y0, int y1);
 // Scripted keys: a stroke's press or release event, holding the key meanwhile.
 void press_key(TCOD_keycode_t vk, int c = 0);
 void release_key(TCOD_keycode_t vk, int c = 0);
-inline void press_char(int c) { press_key(TCODK_CHAR, c); }
-inline void release_char(int c) { release_key(TCODK_CHAR, c); }
+inline void press_char(int c) {
+  press_key(TCODK_CHAR, c);
+}
+inline void release_char(int c) {
+  release_key(TCODK_CHAR, c);
+}
 
 std::ostream& operator<<(std::ostream& out, const TCOD_color_t& colour);

@@ -65,11 +65,12 @@ int main(int argc, char** argv) {
   if (headless) {
     platform_script_begin();
     int ran = scene_autoplay(frames);
-    std::printf("frames %d  peak entities %d  (player bullets %d, enemy bullets %d, drones %d, "
-                "effects %d, particles %d, enemies %d, missiles %d, bomb shots %d)\n",
-                ran, scene_stats.peak_total, scene_stats.peak[0], scene_stats.peak[1],
-                scene_stats.peak[2], scene_stats.peak[3], scene_stats.peak[4], scene_stats.peak[5],
-                scene_stats.peak[6], scene_stats.peak[7]);
+    std::printf(
+        "frames %d  peak entities %d  (player bullets %d, enemy bullets %d, drones %d, "
+        "effects %d, particles %d, enemies %d, missiles %d, bomb shots %d)\n",
+        ran, scene_stats.peak_total, scene_stats.peak[0], scene_stats.peak[1], scene_stats.peak[2],
+        scene_stats.peak[3], scene_stats.peak[4], scene_stats.peak[5], scene_stats.peak[6],
+        scene_stats.peak[7]);
     platform_script_end();
     return 0;
   }

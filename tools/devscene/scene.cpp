@@ -47,7 +47,8 @@ void count(const World& world) {
       static_cast<int>(world.enemy_missiles.size()), static_cast<int>(world.bomb_shots.size())};
   int total = 0;
   for (int i = 0; i < 8; ++i) {
-    scene_stats.peak[static_cast<size_t>(i)] = std::max(scene_stats.peak[static_cast<size_t>(i)], sizes[i]);
+    scene_stats.peak[static_cast<size_t>(i)] =
+        std::max(scene_stats.peak[static_cast<size_t>(i)], sizes[i]);
     total += sizes[i];
   }
   scene_stats.peak_total = std::max(scene_stats.peak_total, total);
@@ -89,14 +90,15 @@ void scene_pilot(int frame) {
   platform_script_hold(TCODK_RIGHT, 0, weave >= 80 && weave < 120);
   platform_script_hold(TCODK_UP, 0, frame % 700 < 30);
   platform_script_hold(TCODK_DOWN, 0, frame % 700 >= 350 && frame % 700 < 380);
-  tap(TCODK_CHAR, 'x', frame % 150, 75);
-  tap(TCODK_CHAR, 'c', frame % 1100, 600);
+  tap(TCODK_CHAR, 'x', frame % 600, 300);
+  tap(TCODK_CHAR, 'c', frame % 1200, 1150);  // energy is full again by then
 }
 
-int scene_autoplay(int frames) {
+int scene_autoplay(int frames, const std::function<void(int)>& observe) {
   int flushes = 0;
   platform_script_on_flush([&](int frame) {
     flushes = frame;
+    if (observe) observe(frame);
     scene_pilot(frame);
     if (frame >= frames) platform_script_close_window();
   });

@@ -4,6 +4,7 @@
 // a window or by the autopilot headless (tests and the benchmark).
 
 #include <array>
+#include <functional>
 
 #include "game/director.h"
 
@@ -31,8 +32,9 @@ void scene_step(Director& director);
 void scene_pilot(int frame);
 
 // Plays games of the scene with the autopilot until `frames` flushes have
-// passed; headless and unpaced. Returns the flushes it ran.
-int scene_autoplay(int frames);
+// passed (under a script: headless and unpaced). `observe` sees every flush
+// before the autopilot acts. Returns the flushes it ran.
+int scene_autoplay(int frames, const std::function<void(int)>& observe = {});
 
 // The scene's own kinds, exercising the enemy record's paths.
 void scene_kind_skiff(Enemy& enemy);   // a small aimed gunner

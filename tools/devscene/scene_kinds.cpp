@@ -33,8 +33,12 @@ void leave(Enemy& enemy) {
              static_cast<int>(enemy.motion.heading) + turn);
 }
 
-int gun_x(const Enemy& enemy) { return enemy.motion.x + enemy.gun_dx; }
-int gun_y(const Enemy& enemy) { return enemy.motion.y + enemy.gun_dy; }
+int gun_x(const Enemy& enemy) {
+  return enemy.motion.x + enemy.gun_dx;
+}
+int gun_y(const Enemy& enemy) {
+  return enemy.motion.y + enemy.gun_dy;
+}
 
 }  // namespace
 
