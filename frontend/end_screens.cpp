@@ -5,6 +5,8 @@
 
 void name_entry(Score&) {}
 
-bool continue_offer() { return false; }
+bool continue_offer() {
+  return false;
+}
 
 void demo_end_screen(Score&) {}

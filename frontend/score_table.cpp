@@ -14,7 +14,9 @@ constexpr size_t kRowSize = 24;
 // A table is 20 rows; anything this large is not ours to read whole.
 constexpr size_t kFileLimit = 1 << 20;
 
-std::string table_path() { return platform_asset_path("data/scoreDat.data"); }
+std::string table_path() {
+  return platform_asset_path("data/scoreDat.data");
+}
 
 Score decode(const uint8_t* row) {
   Score score;
@@ -64,7 +66,9 @@ bool score_qualifies(const Score& score) {
                      [&](const Score& row) { return row.score < score.score; });
 }
 
-void score_table_sort() { write_table(score_table_read()); }
+void score_table_sort() {
+  write_table(score_table_read());
+}
 
 void score_table_add(const Score& score) {
   // Appending to the file itself would put the row after an incomplete tail,

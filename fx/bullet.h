@@ -6,9 +6,11 @@
 
 // Each creates the bullet, pushes it onto its list and runs the behaviour
 // once at age 0.
-void player_shot_spawn(int x, int y, int speed, int heading, BulletBehaviour behaviour, World& world);
+void player_shot_spawn(int x, int y, int speed, int heading, BulletBehaviour behaviour,
+                       World& world);
 void bomb_shot_spawn(int x, int y, int speed, int heading, BulletBehaviour behaviour, World& world);
-void enemy_bullet_spawn(int x, int y, int speed, int heading, BulletBehaviour behaviour, World& world);
+void enemy_bullet_spawn(int x, int y, int speed, int heading, BulletBehaviour behaviour,
+                        World& world);
 
 void bullet_tick(Bullet& bullet);
 // True when the bullet has left the console (column W or row H still counts as on it).

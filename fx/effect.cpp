@@ -1,6 +1,7 @@
 #include "fx/effect.h"
 
-void effect_spawn(int x, int y, int timer, EffectRoutine routine, World& world, TCOD_color_t colour) {
+void effect_spawn(int x, int y, int timer, EffectRoutine routine, World& world,
+                  TCOD_color_t colour) {
   auto effect = std::make_unique<Effect>();
   effect->timer = timer;
   effect->colour = colour;
@@ -15,4 +16,6 @@ void effect_tick(Effect& effect) {
   effect.timer -= 1;
 }
 
-bool effect_reap(const Effect& effect) { return effect.timer == 0; }
+bool effect_reap(const Effect& effect) {
+  return effect.timer == 0;
+}

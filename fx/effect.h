@@ -8,7 +8,8 @@
 
 // The routine is not called at spawn; it first runs in the next draw pass of
 // the explosions (or in the current one, when a routine spawns a child).
-void effect_spawn(int x, int y, int timer, EffectRoutine routine, World& world, TCOD_color_t colour);
+void effect_spawn(int x, int y, int timer, EffectRoutine routine, World& world,
+                  TCOD_color_t colour);
 // Runs the routine with the current timer, then counts it down.
 void effect_tick(Effect& effect);
 // True when the timer has run out.

@@ -5,20 +5,26 @@
 #include "game/motion.h"
 #include "shell/settings.h"
 
-Glyph glyph_new(TCOD_color_t colour, int ch) { return Glyph{colour, ch}; }
+Glyph glyph_new(TCOD_color_t colour, int ch) {
+  return Glyph{colour, ch};
+}
 
 void glyph_set(Glyph& glyph, TCOD_color_t colour, int ch) {
   glyph.colour = colour;
   glyph.ch = ch;
 }
 
-void glyph_set_colour(Glyph& glyph, TCOD_color_t colour) { glyph.colour = colour; }
+void glyph_set_colour(Glyph& glyph, TCOD_color_t colour) {
+  glyph.colour = colour;
+}
 
-void glyph_set_char(Glyph& glyph, int ch) { glyph.ch = ch; }
+void glyph_set_char(Glyph& glyph, int ch) {
+  glyph.ch = ch;
+}
 
 void glyph_set_rgb(Glyph& glyph, int r, int g, int b) {
-  glyph.colour = TCOD_color_RGB(static_cast<uint8_t>(r), static_cast<uint8_t>(g),
-                                static_cast<uint8_t>(b));
+  glyph.colour =
+      TCOD_color_RGB(static_cast<uint8_t>(r), static_cast<uint8_t>(g), static_cast<uint8_t>(b));
 }
 
 void glyph_draw(const Glyph& glyph, int x, int y) {
@@ -41,7 +47,9 @@ TCOD_color_t cycle_colour(int k) {
   return TCOD_color_RGB(channel(0), channel(120), channel(240));
 }
 
-TCOD_color_t bullet_rainbow(int age) { return cycle_colour(6 * age); }
+TCOD_color_t bullet_rainbow(int age) {
+  return cycle_colour(6 * age);
+}
 
 TCOD_color_t random_bright_colour() {
   int r = 50 + 10 * TCOD_random_get_int(nullptr, 0, 20);

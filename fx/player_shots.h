@@ -6,5 +6,5 @@
 void shot_gun_side(Bullet& bullet);
 void shot_gun_centre(Bullet& bullet);  // its removal plays the hit sound
 void shot_bomb(Bullet& bullet);
-void shot_charged(Bullet& bullet);     // leaves fragments every frame
+void shot_charged(Bullet& bullet);  // leaves fragments every frame
 void shot_fragment(Bullet& bullet);

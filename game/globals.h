@@ -16,7 +16,7 @@ struct GameGlobals {
   int32_t invulnerable_timer = 0;  // frames the ship cannot be damaged
   int32_t player_x = 0;            // the ship's cell, written every frame
   int32_t player_y = 0;
-  int32_t player_prev_x = 0;       // the ship's cell of the previous frame
+  int32_t player_prev_x = 0;  // the ship's cell of the previous frame
   int32_t player_prev_y = 0;
   TCOD_color_t player_colour{255, 255, 255};
 

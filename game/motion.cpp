@@ -5,7 +5,7 @@
 namespace {
 
 constexpr double kPi = 3.14159265;
-constexpr double kCell = 100;          // hundredths of a cell
+constexpr double kCell = 100;  // hundredths of a cell
 constexpr double kSteerBoost = 200;
 
 void compute_velocity(Motion& motion) {
@@ -16,7 +16,9 @@ void compute_velocity(Motion& motion) {
 
 }  // namespace
 
-double degrees_to_radians(double degrees) { return degrees * kPi / 180; }
+double degrees_to_radians(double degrees) {
+  return degrees * kPi / 180;
+}
 
 Motion motion_create(int x, int y, int speed, int heading) {
   Motion motion;
@@ -78,11 +80,20 @@ void motion_steer(Motion& motion, int speed, int heading) {
   compute_velocity(motion);
 
   switch (heading) {
-    case 45: motion.acc_y = motion.acc_x; break;
-    case 135: motion.acc_x = -motion.acc_y; break;
-    case 225: motion.acc_x = motion.acc_y; break;
-    case 315: motion.acc_y = -motion.acc_x; break;
-    default: break;
+    case 45:
+      motion.acc_y = motion.acc_x;
+      break;
+    case 135:
+      motion.acc_x = -motion.acc_y;
+      break;
+    case 225:
+      motion.acc_x = motion.acc_y;
+      break;
+    case 315:
+      motion.acc_y = -motion.acc_x;
+      break;
+    default:
+      break;
   }
   if (speed == 0) {
     motion.acc_x = 0;

@@ -5,15 +5,15 @@
 #include <cstdint>
 
 struct Motion {
-  int32_t x = 0;          // column
-  int32_t y = 0;          // row, growing downwards
-  double speed = 0;       // hundredths of a cell per frame
-  double heading = 0;     // degrees: 0 right, 90 down, 180 left, 270 up
-  double vx = 0;          // speed * cos(heading)
-  double vy = 0;          // speed * sin(heading)
+  int32_t x = 0;       // column
+  int32_t y = 0;       // row, growing downwards
+  double speed = 0;    // hundredths of a cell per frame
+  double heading = 0;  // degrees: 0 right, 90 down, 180 left, 270 up
+  double vx = 0;       // speed * cos(heading)
+  double vy = 0;       // speed * sin(heading)
   double acc_x = 0;
   double acc_y = 0;
-  double last_vx = 0;     // vx at the end of the previous motion_steer
+  double last_vx = 0;  // vx at the end of the previous motion_steer
   double last_vy = 0;
 };
 

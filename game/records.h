@@ -63,9 +63,9 @@ struct Drone {
   int32_t hp_max = 5;
   int32_t age = 0;
   World* world = nullptr;
-  int32_t pop = 0;    // death burst: 0 none, 1 azure pop, 2 white plasma
+  int32_t pop = 0;  // death burst: 0 none, 1 azure pop, 2 white plasma
   int32_t score = 0;
-  int32_t role = 0;   // formation role chosen from the spawn row
+  int32_t role = 0;  // formation role chosen from the spawn row
   Motion motion;
   Glyph glyph;
   DroneRoutine move = nullptr;

@@ -9,7 +9,9 @@
 #include "game/hud.h"
 #include "game/player.h"
 
-std::unique_ptr<World> world_create() { return std::make_unique<World>(); }
+std::unique_ptr<World> world_create() {
+  return std::make_unique<World>();
+}
 
 void world_update(World& world, Score& score) {
   list_remove_spent(world.enemy_bullets, bullet_cull);

@@ -60,13 +60,17 @@ int read_direction() {
   return -1;
 }
 
-int read_fire() { return read_edges(memory.fire, controls.fire_key, controls.fire_button); }
+int read_fire() {
+  return read_edges(memory.fire, controls.fire_key, controls.fire_button);
+}
 
 int read_charged_shot() {
   return read_edges(memory.charged_shot, controls.charge_key, controls.charge_button);
 }
 
-int read_bomb() { return read_edges(memory.bomb, controls.bomb_key, controls.bomb_button); }
+int read_bomb() {
+  return read_edges(memory.bomb, controls.bomb_key, controls.bomb_button);
+}
 
 int read_accept() {
   int result = read_edges(memory.accept, controls.fire_key, controls.fire_button);
@@ -74,4 +78,6 @@ int read_accept() {
   return edge(platform_key_down(TCODK_ENTER), memory.accept.enter);
 }
 
-void input_reset() { memory = InputMemory{}; }
+void input_reset() {
+  memory = InputMemory{};
+}

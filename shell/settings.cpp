@@ -16,8 +16,12 @@ namespace {
 constexpr size_t kSettingsFileLimit = 256;
 constexpr size_t kControlsSize = 20;
 
-std::string settings_path() { return platform_asset_path("data/userprefs.data"); }
-std::string controls_path() { return platform_asset_path("data/controls.data"); }
+std::string settings_path() {
+  return platform_asset_path("data/userprefs.data");
+}
+std::string controls_path() {
+  return platform_asset_path("data/controls.data");
+}
 
 // Reads the next "%d" field the way fscanf would, except that a number too big
 // for 32 bits counts as unreadable instead of undefined.
@@ -46,9 +50,13 @@ void settings_load() {
   }
 }
 
-void settings_toggle_particles() { settings.particles = settings.particles == 0 ? 1 : 0; }
+void settings_toggle_particles() {
+  settings.particles = settings.particles == 0 ? 1 : 0;
+}
 
-void settings_toggle_stars() { settings.stars = settings.stars == 0 ? 1 : 0; }
+void settings_toggle_stars() {
+  settings.stars = settings.stars == 0 ? 1 : 0;
+}
 
 void settings_cycle_screen_size() {
   if (settings.screen_size == 0) {
@@ -60,7 +68,9 @@ void settings_cycle_screen_size() {
   }
 }
 
-void controls_set_defaults() { controls = Controls{'z', 'x', 'c', 'p', 1, 2, 3, 4}; }
+void controls_set_defaults() {
+  controls = Controls{'z', 'x', 'c', 'p', 1, 2, 3, 4};
+}
 
 void controls_load() {
   auto bytes = file_read(controls_path(), kControlsSize);

@@ -18,16 +18,16 @@ constexpr int kChannelVolume = 64;  // half of the mixer's 128
 constexpr int kAudioFailureStatus = 7;
 
 constexpr std::array<const char*, SFX_COUNT> kFiles = {
-    "sound/bigExp2.wav",      "sound/bigExp.wav",       "sound/pgun3.wav",
-    "sound/playerhit.wav",    "sound/charged shot.wav", "sound/bulletHit.wav",
-    "sound/smallExp1.wav",    "sound/smallExp2.wav",    "sound/smallExp3.wav",
-    "sound/smallExp4.wav",    "sound/smallExp5.wav",    "sound/medExp.wav",
-    "sound/medExp3.wav",      "sound/enemyBomb.wav",    "sound/eBombExplode.wav",
+    "sound/bigExp2.wav",       "sound/bigExp.wav",         "sound/pgun3.wav",
+    "sound/playerhit.wav",     "sound/charged shot.wav",   "sound/bulletHit.wav",
+    "sound/smallExp1.wav",     "sound/smallExp2.wav",      "sound/smallExp3.wav",
+    "sound/smallExp4.wav",     "sound/smallExp5.wav",      "sound/medExp.wav",
+    "sound/medExp3.wav",       "sound/enemyBomb.wav",      "sound/eBombExplode.wav",
     "sound/missileLaunch.wav", "sound/missileExplode.wav", "sound/enemyShotgun.wav",
-    "sound/enemyGun.wav",     "sound/shothit.wav",      "sound/select.wav",
-    "sound/confirm.wav",      "sound/hugesmallexp.wav", "sound/hugeexp.wav",
-    "sound/lowHealth.wav",    "sound/lowerHealth.wav",  "sound/lowEnergy.wav",
-    "sound/bossFlame.wav",    "sound/sweeper.wav"};
+    "sound/enemyGun.wav",      "sound/shothit.wav",        "sound/select.wav",
+    "sound/confirm.wav",       "sound/hugesmallexp.wav",   "sound/hugeexp.wav",
+    "sound/lowHealth.wav",     "sound/lowerHealth.wav",    "sound/lowEnergy.wav",
+    "sound/bossFlame.wav",     "sound/sweeper.wav"};
 
 constexpr std::array<int, SFX_COUNT> kLoadOrder = {0,  1,  2,  4,  5,  6,  7,  8,  9,  10,
                                                    11, 19, 20, 21, 12, 22, 23, 3,  24, 25,
@@ -41,7 +41,9 @@ struct SoundBank {
 
 SoundBank bank;
 
-bool valid(int effect) { return effect >= 0 && effect < SFX_COUNT; }
+bool valid(int effect) {
+  return effect >= 0 && effect < SFX_COUNT;
+}
 
 void start(int effect) {
   // A missing file leaves a null chunk, which the mixer refuses quietly.
@@ -95,6 +97,10 @@ void sound_record(bool on) {
   bank.played.clear();
 }
 
-const std::vector<SoundPlay>& sound_played() { return bank.played; }
+const std::vector<SoundPlay>& sound_played() {
+  return bank.played;
+}
 
-void sound_clear_played() { bank.played.clear(); }
+void sound_clear_played() {
+  bank.played.clear();
+}

@@ -1,11 +1,11 @@
 #include "game/collisions.h"
 
 #include <cstring>
+#include <tuple>
+#include <utility>
 #include <vector>
 
-#include "enemies/drone.h"
 #include "enemies/enemy.h"
-#include "fx/bullet.h"
 #include "fx/explosions.h"
 #include "game/globals.h"
 #include "game/world.h"
@@ -16,74 +16,51 @@ namespace {
 
 constexpr TCOD_color_t kShipColour{200, 120, 40};
 
-Bullet& add_bullet(EntityList<Bullet>& list, World& world, int x, int y, int damage, int life) {
-  auto bullet = std::make_unique<Bullet>();
-  bullet->motion = motion_create(x, y, 0, 0);
-  bullet->damage = damage;
-  bullet->life = life;
-  bullet->world = &world;
-  list.push_back(std::move(bullet));
-  return *list.back();
-}
-
-Drone& add_drone(World& world, int x, int y, int hp) {
-  auto drone = std::make_unique<Drone>();
-  drone->motion = motion_create(x, y, 0, 0);
-  drone->hp = hp;
-  drone->world = &world;
-  world.drones.push_back(std::move(drone));
-  return *world.drones.back();
-}
-
-Enemy& add_enemy(World& world, int x, int y, std::vector<const char*> rows, int hp) {
-  auto enemy = std::make_unique<Enemy>();
-  enemy->motion = motion_create(x, y, 0, 0);
-  enemy->world = &world;
-  enemy_set_sprite(*enemy, static_cast<int>(std::strlen(rows[0])), static_cast<int>(rows.size()),
-                   rows.data());
-  enemy->hp = hp;
-  world.enemies.push_back(std::move(enemy));
-  return *world.enemies.back();
-}
-
 std::vector<int> effects_played() {
   std::vector<int> effects;
   for (const SoundPlay& play : sound_played()) effects.push_back(play.effect);
   return effects;
 }
 
-// The ship at (20, 40), in play, having been at the same cell last frame.
 class Collisions : public GameTest {
  protected:
   void SetUp() override {
     GameTest::SetUp();
-    ship.world = &world;
-    place_ship(20, 40);
-    ship.glyph = glyph_new(kShipColour, 'M');
-    game.player_alive = true;
+    fresh();
   }
 
-  void place_ship(int x, int y) {
-    ship.motion = motion_create(x, y, 0, 0);
+  // A new game: the ship in play at (x, y), where it also was last frame.
+  void fresh(int x = 20, int y = 40) {
+    world = World{};
+    score = Score{};
+    ship = Player{
+        .world = &world, .motion = motion_create(x, y, 0, 0), .glyph = glyph_new(kShipColour, 'M')};
+    game = GameGlobals{};
+    game.player_alive = true;
     game.player_x = game.player_prev_x = x;
     game.player_y = game.player_prev_y = y;
-  }
-
-  // Lets the next hit count, as a new frame after the invulnerable time would.
-  void next_frame() {
-    ship.hit_this_frame = false;
-    game.invulnerable_timer = 0;
     sound_clear_played();
+    reset_console();
   }
 
-  bool all_enemy_fire_spent() const {
-    for (auto& bullet : world.enemy_bullets) {
-      if (bullet->life > 0) return false;
-    }
-    for (auto& missile : world.enemy_missiles) {
-      if (missile->life > 0) return false;
-    }
-    return true;
+  template <class T>
+  T& add(EntityList<T>& list, int x, int y, T record = {}) {
+    record.motion = motion_create(x, y, 0, 0);
+    record.world = &world;
+    list.push_back(std::make_unique<T>(std::move(record)));
+    return *list.back();
+  }
+
+  Bullet& shot(EntityList<Bullet>& list, int x, int y, int damage, int life) {
+    return add(list, x, y, Bullet{.damage = damage, .life = life, .motion = {}, .glyph = {}});
+  }
+
+  Enemy& add_enemy(int x, int y, std::vector<const char*> rows) {
+    Enemy& enemy = add(world.enemies, x, y);
+    const int width = static_cast<int>(std::strlen(rows[0]));
+    enemy_set_sprite(enemy, width, static_cast<int>(rows.size()), rows.data());
+    enemy.hp = 100;
+    return enemy;
   }
 
   World world;
@@ -91,299 +68,164 @@ class Collisions : public GameTest {
   Score score;
 };
 
-TEST_F(Collisions, EnemyBulletInTheShipsPreviousCellStillHits) {
-  game.player_prev_y = 41;  // the ship just moved up from (20, 41)
-  Bullet& beside = add_bullet(world.enemy_bullets, world, 21, 41, 5, 1);
-  run_collisions(world, ship, score);
-  EXPECT_EQ(ship.shield, 100);
-  EXPECT_EQ(beside.life, 1);
-
-  Bullet& behind = add_bullet(world.enemy_bullets, world, 20, 41, 5, 1);
-  run_collisions(world, ship, score);
-  EXPECT_EQ(ship.shield, 80);
-  EXPECT_LE(behind.life, 0);
-  EXPECT_EQ(effects_played(), std::vector<int>{SFX_PLAYER_HIT});
+TEST_F(Collisions, EnemyFireHitsTheShipsCellAndBulletsItsPreviousCellTooWhileInPlay) {
+  struct Case {
+    bool missile;
+    int x, y;
+    bool alive, hits;
+  } cases[] = {{false, 20, 41, true, true}, {false, 21, 41, true, false},
+               {false, 20, 40, true, true}, {true, 20, 41, true, false},
+               {true, 20, 40, true, true},  {false, 20, 40, false, false}};
+  for (const Case& c : cases) {
+    fresh();
+    game.player_alive = c.alive;
+    game.player_prev_y = 41;  // the ship just moved up from (20, 41)
+    Bullet& fire = shot(c.missile ? world.enemy_missiles : world.enemy_bullets, c.x, c.y, 10, 18);
+    run_collisions(world, ship, score);
+    EXPECT_EQ(ship.shield, c.hits ? 80 : 100) << "case " << &c - cases;
+    EXPECT_EQ(fire.life <= 0, c.hits) << "case " << &c - cases;
+  }
 }
 
-TEST_F(Collisions, TwoBulletsInOneFrameCostOneHitAndClearAllEnemyFire) {
-  score.multiplier = 2.0;
-  add_bullet(world.enemy_bullets, world, 20, 40, 5, 1);
-  add_bullet(world.enemy_bullets, world, 20, 40, 5, 1);
-  add_bullet(world.enemy_bullets, world, 3, 3, 5, 1);
-  add_bullet(world.enemy_missiles, world, 40, 10, 10, 18);
-  run_collisions(world, ship, score);
+TEST_F(Collisions, ATouchCostsOneHitUnlessInvulnerableOrHitThisFrameAndAlwaysClearsEnemyFire) {
+  const std::pair<int, bool> cases[] = {{0, false}, {5, false}, {0, true}};
+  for (auto [invulnerable, hit_before] : cases) {
+    const bool costs = invulnerable == 0 && !hit_before;
+    fresh();
+    score.multiplier = 2.0;
+    game.invulnerable_timer = invulnerable;
+    ship.hit_this_frame = hit_before;
+    shot(world.enemy_bullets, 20, 40, 5, 1);
+    shot(world.enemy_bullets, 20, 40, 5, 1);
+    shot(world.enemy_bullets, 3, 3, 5, 1);
+    shot(world.enemy_missiles, 40, 10, 10, 18);
+    run_collisions(world, ship, score);
+    SCOPED_TRACE(::testing::Message() << "invulnerable " << invulnerable << ", hit " << hit_before);
+    EXPECT_EQ(ship.shield, costs ? 80 : 100);
+    EXPECT_DOUBLE_EQ(score.multiplier, costs ? 1.5 : 2.0);
+    EXPECT_EQ(ship.cooldown, costs ? 30 : 0);
+    EXPECT_EQ(game.invulnerable_timer, costs ? 30 : invulnerable);
+    EXPECT_TRUE(ship.hit_this_frame);
+    EXPECT_EQ(effects_played(), costs ? std::vector<int>{SFX_PLAYER_HIT} : std::vector<int>{});
+    for (auto& play : sound_played()) EXPECT_EQ(play.panning.left, sound_panning(20).left);
+    EXPECT_EQ(world.explosions.size(), costs ? 1u : 0u);
+    glyph_draw(glyph_new(TCOD_white, '*'), 3, 3);
+    EXPECT_EQ(cell_bg(3, 3), costs ? kShipColour : TCOD_black);  // the screen flashes
 
-  EXPECT_EQ(ship.shield, 80);
-  EXPECT_DOUBLE_EQ(score.multiplier, 1.5);
-  EXPECT_EQ(ship.cooldown, 30);
-  EXPECT_EQ(game.invulnerable_timer, 30);
-  EXPECT_TRUE(ship.hit_this_frame);
-  EXPECT_EQ(effects_played(), std::vector<int>{SFX_PLAYER_HIT});
-  EXPECT_EQ(sound_played()[0].panning.left, sound_panning(20).left);
-  ASSERT_EQ(world.explosions.size(), 1u);
-  EXPECT_EQ(world.explosions[0]->routine, effect_player_hit);
-  EXPECT_TRUE(all_enemy_fire_spent());
-  // The screen flashes in the ship's colour.
-  EXPECT_EQ(TCOD_console_get_default_background(nullptr), kShipColour);
-  glyph_draw(glyph_new(TCOD_white, '*'), 3, 3);
-  EXPECT_EQ(cell_bg(3, 3), kShipColour);
-
-  world_update(world, score);
-  EXPECT_TRUE(world.enemy_bullets.empty());
-  EXPECT_TRUE(world.enemy_missiles.empty());
-  EXPECT_DOUBLE_EQ(score.multiplier, 1.5);  // cleared fire earns no graze
+    world_update(world, score);
+    EXPECT_TRUE(world.enemy_bullets.empty());
+    EXPECT_TRUE(world.enemy_missiles.empty());
+    EXPECT_DOUBLE_EQ(score.multiplier, costs ? 1.5 : 2.0);  // cleared fire earns no graze
+  }
 }
 
-TEST_F(Collisions, HitWhileInvulnerableCostsNothingButStillClearsEnemyFire) {
-  score.multiplier = 2.0;
-  game.invulnerable_timer = 5;
-  add_bullet(world.enemy_bullets, world, 20, 40, 5, 1);
-  add_bullet(world.enemy_bullets, world, 30, 30, 5, 1);
-  add_bullet(world.enemy_missiles, world, 10, 10, 10, 18);
-  run_collisions(world, ship, score);
-
-  EXPECT_EQ(ship.shield, 100);
-  EXPECT_DOUBLE_EQ(score.multiplier, 2.0);
-  EXPECT_EQ(ship.cooldown, 0);
-  EXPECT_EQ(game.invulnerable_timer, 5);
-  EXPECT_TRUE(ship.hit_this_frame);
-  EXPECT_TRUE(sound_played().empty());
-  EXPECT_TRUE(world.explosions.empty());
-  EXPECT_EQ(TCOD_console_get_default_background(nullptr), TCOD_black);
-  EXPECT_TRUE(all_enemy_fire_spent());
-}
-
-TEST_F(Collisions, ShieldsFortyAndTwentyWarnAndTheHitToZeroDestroysTheShip) {
+TEST_F(Collisions, ShieldsFortyAndTwentyWarnAndTheFifthHitDestroysTheShip) {
   game.double_score_timer = 300;
-  const std::vector<std::vector<int>> sounds = {
-      {SFX_PLAYER_HIT},
-      {SFX_PLAYER_HIT},
-      {SFX_PLAYER_HIT, SFX_LOW_HEALTH},
-      {SFX_PLAYER_HIT, SFX_LOWER_HEALTH},
-  };
-  for (size_t k = 0; k < sounds.size(); ++k) {
-    next_frame();
+  const std::vector<int> hit{SFX_PLAYER_HIT};
+  const std::vector<int> sounds[] = {
+      hit, hit, {SFX_PLAYER_HIT, SFX_LOW_HEALTH}, {SFX_PLAYER_HIT, SFX_LOWER_HEALTH}, hit};
+  for (int k = 0; k < 5; ++k) {
+    ship.hit_this_frame = false;
+    game.invulnerable_timer = 0;
+    sound_clear_played();
     player_hit(ship, 5, score);
-    EXPECT_EQ(ship.shield, 80 - 20 * static_cast<int>(k));
+    EXPECT_EQ(ship.shield, 80 - 20 * k) << "hit " << k + 1;
     EXPECT_EQ(effects_played(), sounds[k]) << "hit " << k + 1;
-    EXPECT_TRUE(game.player_alive);
+    EXPECT_EQ(game.player_alive, k < 4) << "hit " << k + 1;
   }
-  EXPECT_EQ(world.explosions.size(), 4u);
-
-  next_frame();
-  player_hit(ship, 5, score);
-  EXPECT_EQ(ship.shield, 0);
-  EXPECT_EQ(effects_played(), std::vector<int>{SFX_PLAYER_HIT});
-  EXPECT_FALSE(game.player_alive);
   EXPECT_EQ(game.double_score_timer, 0);
-  ASSERT_EQ(world.explosions.size(), 6u);
-  const Effect& death = *world.explosions[4];
-  const Effect& hit = *world.explosions[5];
-  EXPECT_EQ(death.routine, effect_player_death);
-  EXPECT_EQ(death.timer, 50);
-  EXPECT_EQ(hit.routine, effect_player_hit);
-  EXPECT_EQ(hit.timer, 30);
-  for (const Effect* e : {&death, &hit}) {
-    EXPECT_EQ(e->colour, kShipColour);
-    EXPECT_EQ(e->motion.x, 20);
-    EXPECT_EQ(e->motion.y, 40);
+  ASSERT_EQ(world.explosions.size(), 6u);  // a hit effect each, the death's before the last
+  for (int i = 4; i < 6; ++i) {
+    const Effect& e = *world.explosions[i];
+    EXPECT_EQ(std::tuple(e.routine, e.timer, e.colour, e.motion.x, e.motion.y),
+              std::tuple(i == 4 ? &effect_player_death : &effect_player_hit, i == 4 ? 50 : 30,
+                         kShipColour, 20, 40));
   }
 }
 
-TEST_F(Collisions, MissileHitsOnlyInTheShipsOwnCell) {
-  game.player_prev_y = 41;
-  Bullet& behind = add_bullet(world.enemy_missiles, world, 20, 41, 10, 18);
-  run_collisions(world, ship, score);
-  EXPECT_EQ(ship.shield, 100);
-  EXPECT_EQ(behind.life, 18);
-
-  Bullet& on = add_bullet(world.enemy_missiles, world, 20, 40, 10, 18);
-  run_collisions(world, ship, score);
-  EXPECT_EQ(ship.shield, 80);
-  EXPECT_LE(on.life, 0);
-  EXPECT_LE(behind.life, 0);
-}
-
-TEST_F(Collisions, EnemyBodyEmptiesTheShieldIncludingTheCellAboveASolidOne) {
-  // Ship at (20, 40); the enemy's top-left is (19, 38).
-  //   row 38: "   "
-  //   row 39: "   "     <- (20, 39) above a space
-  //   row 40: " # "
-  Enemy& enemy = add_enemy(world, 19, 38, {"   ", "   ", " # "}, 50);
-
-  place_ship(20, 38);  // above a space above a space
-  run_collisions(world, ship, score);
-  EXPECT_EQ(ship.shield, 100);
-
-  place_ship(21, 39);  // above a space, beside the solid cell's upper neighbour
-  run_collisions(world, ship, score);
-  EXPECT_EQ(ship.shield, 100);
-
-  place_ship(20, 39);  // a space directly above the solid cell
-  run_collisions(world, ship, score);
-  EXPECT_EQ(ship.shield, 0);
-  EXPECT_FALSE(game.player_alive);
-  EXPECT_EQ(enemy.hp, 50);
-}
-
-TEST_F(Collisions, EnemyBulletsAreTestedBeforeBodiesSoARamAfterAShotIsIgnored) {
-  add_enemy(world, 20, 40, {"#"}, 50);
-  add_bullet(world.enemy_bullets, world, 20, 40, 5, 1);
+TEST_F(Collisions, EnemyBodiesEmptyTheShieldOnASolidCellOrTheSpaceAboveOne) {
+  struct Case {
+    int x, y, shield;
+  } cases[] = {{20, 38, 100}, {21, 39, 100}, {20, 39, 0}, {20, 40, 0}};
+  for (const Case& c : cases) {
+    fresh(c.x, c.y);
+    Enemy& enemy = add_enemy(19, 38, {"   ", "   ", " # "});
+    run_collisions(world, ship, score);
+    EXPECT_EQ(ship.shield, c.shield) << c.x << ", " << c.y;
+    EXPECT_EQ(game.player_alive, c.shield > 0) << c.x << ", " << c.y;
+    EXPECT_EQ(enemy.hp, 100);
+  }
+  // Enemy bullets come first, so a ram in the same frame as a shot is ignored.
+  fresh();
+  add_enemy(20, 40, {"#"});
+  shot(world.enemy_bullets, 20, 40, 5, 1);
   run_collisions(world, ship, score);
   EXPECT_EQ(ship.shield, 80);
-  EXPECT_TRUE(game.player_alive);
 }
 
-TEST_F(Collisions, PlayerBulletHitsASolidCellOrTheSpaceAboveOneOnly) {
-  //   row 10: "   "   (11, 10) above the solid cell; (10, 10) above a space
-  //   row 11: " # "
-  //   row 12: "   "   (11, 12) below the solid cell
-  Enemy& enemy = add_enemy(world, 10, 10, {"   ", " # ", "   "}, 100);
-  Bullet& above_solid = add_bullet(world.player_bullets, world, 11, 10, 4, 1);
-  Bullet& above_space = add_bullet(world.player_bullets, world, 10, 10, 4, 1);
-  Bullet& solid = add_bullet(world.player_bullets, world, 11, 11, 4, 1);
-  Bullet& below_solid = add_bullet(world.player_bullets, world, 11, 12, 4, 1);
-  Bullet& outside = add_bullet(world.player_bullets, world, 11, 9, 4, 1);
-  Enemy& lone = add_enemy(world, 30, 10, {"#"}, 100);
-  Bullet& above_top = add_bullet(world.player_bullets, world, 30, 9, 4, 1);
+TEST_F(Collisions, PlayerBulletsWearDronesThenEnemiesThenMissiles) {
+  Drone& drone = add(world.drones, 5, 5);
+  Drone& twin = add(world.drones, 5, 5);
+  Enemy& under_drones = add_enemy(5, 5, {"#"});
+  Enemy& enemy = add_enemy(10, 10, {"   ", " # ", "   "});
+  Enemy& shielded = add_enemy(30, 10, {" ", "#"});
+  shielded.invulnerable = true;
+  Enemy& beneath = add_enemy(30, 11, {"#"});
+  Enemy& first = add_enemy(40, 20, {"##"});
+  Enemy& second = add_enemy(40, 20, {"##"});
+  Bullet& missile = shot(world.enemy_missiles, 8, 8, 10, 18);
+  Bullet& aside = shot(world.enemy_missiles, 9, 8, 10, 18);
+  // Drones cost one life a hit, while there is some; a solid cell or a space above one hits, a
+  // space above a space or outside does not; the invulnerable enemy and the first of a pair spend
+  // the bullet for what lies beneath; missiles need no life on either side.
+  struct Case {
+    int x, y, damage, life, left;
+  } cases[] = {{5, 5, 4, 1, 0},   {5, 5, 10, 2, 0},  {6, 5, 4, 1, 1},       {11, 10, 4, 1, 0},
+               {10, 10, 4, 1, 1}, {11, 11, 4, 1, 0}, {11, 12, 4, 1, 1},     {11, 9, 4, 1, 1},
+               {30, 11, 4, 1, 0}, {30, 10, 4, 1, 0}, {41, 20, 500, 100, 0}, {40, 20, 4, 0, 0},
+               {40, 19, 4, 1, 1}, {8, 8, 4, 1, 0},   {8, 8, 4, 0, -1}};
+  std::vector<Bullet*> bullets;
+  for (const Case& c : cases)
+    bullets.push_back(&shot(world.player_bullets, c.x, c.y, c.damage, c.life));
   run_collisions(world, ship, score);
 
-  EXPECT_EQ(above_solid.life, 0);
-  EXPECT_EQ(above_space.life, 1);
-  EXPECT_EQ(solid.life, 0);
-  EXPECT_EQ(below_solid.life, 1);
-  EXPECT_EQ(outside.life, 1);
-  EXPECT_EQ(enemy.hp, 92);
+  for (size_t k = 0; k < bullets.size(); ++k) {
+    EXPECT_EQ(bullets[k]->life, cases[k].left) << cases[k].x << ", " << cases[k].y;
+  }
+  EXPECT_EQ((std::vector<int>{drone.hp, twin.hp, under_drones.hp, enemy.hp, shielded.hp, beneath.hp,
+                              first.hp, second.hp, missile.life, aside.life}),
+            (std::vector<int>{-9, -5, 100, 92, 100, 100, -400, 100, 10, 18}));
   EXPECT_TRUE(enemy.hit);
-  // Only cells of the sprite count: the row above its top one is outside it.
-  EXPECT_EQ(above_top.life, 1);
-  EXPECT_EQ(lone.hp, 100);
+  EXPECT_FALSE(shielded.hit);
 }
 
-TEST_F(Collisions, InvulnerableEnemySpendsTheBulletAndKeepsItsHp) {
-  Enemy& enemy = add_enemy(world, 10, 10, {" ", "#"}, 100);
-  enemy.invulnerable = true;
-  Bullet& on_solid = add_bullet(world.player_bullets, world, 10, 11, 4, 1);
-  Bullet& above = add_bullet(world.player_bullets, world, 10, 10, 4, 1);
+TEST_F(Collisions, BombShotsCancelFireInTheirBlockForAGrazeButSpareDronesAndEnemies) {
+  for (int x : {10, 30, 32}) shot(world.bomb_shots, x, 10, 500, 500);
+  Drone& drone = add(world.drones, 10, 10);
+  Enemy& enemy = add_enemy(9, 9, {"###", "###", "###"});
+  // Bullets beside a shot, two away, and in two blocks (cancelled once); missiles beside a
+  // shot, two away, and already spent.
+  struct Case {
+    bool missile;
+    int x, y, life, left, grazed;
+  } cases[] = {{false, 11, 11, 1, 0, 1},   {false, 12, 10, 1, 1, 0},  {false, 31, 10, 1, 0, 1},
+               {true, 9, 11, 18, -482, 0}, {true, 10, 12, 18, 18, 0}, {true, 11, 9, 0, 0, 0}};
+  std::vector<Bullet*> fire;
+  for (const Case& c : cases)
+    fire.push_back(
+        &shot(c.missile ? world.enemy_missiles : world.enemy_bullets, c.x, c.y, 5, c.life));
   run_collisions(world, ship, score);
-  EXPECT_EQ(on_solid.life, 0);
-  EXPECT_EQ(above.life, 0);
+
+  for (size_t k = 0; k < fire.size(); ++k) {
+    EXPECT_EQ(fire[k]->life, cases[k].left) << "case " << k;
+    EXPECT_EQ(fire[k]->grazed, cases[k].grazed) << "case " << k;
+  }
+  EXPECT_EQ(drone.hp, 5);
   EXPECT_EQ(enemy.hp, 100);
-  EXPECT_FALSE(enemy.hit);
-}
-
-TEST_F(Collisions, ASpentBulletMakesNoFurtherContact) {
-  Enemy& first = add_enemy(world, 10, 10, {"##"}, 100);
-  Enemy& second = add_enemy(world, 10, 10, {"##"}, 100);
-  Bullet& charged = add_bullet(world.player_bullets, world, 11, 10, 500, 100);
-  Bullet& spent = add_bullet(world.player_bullets, world, 10, 10, 4, 0);
-  run_collisions(world, ship, score);
-  EXPECT_EQ(first.hp, -400);
-  EXPECT_EQ(second.hp, 100);
-  EXPECT_EQ(charged.life, 0);
-  EXPECT_EQ(spent.life, 0);
-
-  // Spent on an invulnerable enemy, it cannot go on to hurt the one beneath.
-  first.invulnerable = true;
-  Bullet& shot = add_bullet(world.player_bullets, world, 10, 10, 4, 1);
-  run_collisions(world, ship, score);
-  EXPECT_EQ(shot.life, 0);
-  EXPECT_EQ(second.hp, 100);
-}
-
-TEST_F(Collisions, PlayerBulletsWearDronesDownAndLoseOneLifePerDrone) {
-  Drone& drone = add_drone(world, 5, 5, 5);
-  Bullet& first = add_bullet(world.player_bullets, world, 5, 5, 4, 1);
-  Bullet& beside = add_bullet(world.player_bullets, world, 6, 5, 4, 1);
-  run_collisions(world, ship, score);
-  EXPECT_EQ(drone.hp, 1);
-  EXPECT_EQ(first.life, 0);
-  EXPECT_EQ(beside.life, 1);
-
-  // A spent bullet passes; a bullet with life to spare hits both drones in its cell.
-  Drone& twin = add_drone(world, 5, 5, 5);
-  Bullet& strong = add_bullet(world.player_bullets, world, 5, 5, 10, 2);
-  run_collisions(world, ship, score);
-  EXPECT_EQ(drone.hp, -9);
-  EXPECT_EQ(twin.hp, -5);
-  EXPECT_EQ(strong.life, 0);
-  EXPECT_EQ(first.life, 0);
-}
-
-TEST_F(Collisions, DronesAreTestedBeforeEnemiesSoABulletSpentOnADroneSparesTheEnemy) {
-  Drone& drone = add_drone(world, 10, 10, 5);
-  Enemy& enemy = add_enemy(world, 10, 10, {"#"}, 100);
-  add_bullet(world.player_bullets, world, 10, 10, 4, 1);
-  run_collisions(world, ship, score);
-  EXPECT_EQ(drone.hp, 1);
-  EXPECT_EQ(enemy.hp, 100);
-}
-
-TEST_F(Collisions, PlayerBulletsOnMissilesNeedNoLifeOnEitherSide) {
-  Bullet& missile = add_bullet(world.enemy_missiles, world, 8, 8, 10, 18);
-  Bullet& aside = add_bullet(world.enemy_missiles, world, 9, 8, 10, 18);
-  Bullet& live = add_bullet(world.player_bullets, world, 8, 8, 4, 1);
-  Bullet& spent = add_bullet(world.player_bullets, world, 8, 8, 4, 0);
-  run_collisions(world, ship, score);
-  EXPECT_EQ(missile.life, 10);
-  EXPECT_EQ(aside.life, 18);
-  EXPECT_EQ(live.life, 0);
-  EXPECT_EQ(spent.life, -1);
-}
-
-TEST_F(Collisions, BombShotCancelsADiagonalNeighbourAndMarksItGrazed) {
-  add_bullet(world.bomb_shots, world, 10, 10, 500, 500);
-  Bullet& diagonal = add_bullet(world.enemy_bullets, world, 11, 11, 5, 1);
-  Bullet& two_away = add_bullet(world.enemy_bullets, world, 12, 10, 5, 1);
-  run_collisions(world, ship, score);
-  EXPECT_EQ(diagonal.life, 0);
-  EXPECT_EQ(diagonal.grazed, 1);
-  EXPECT_EQ(two_away.life, 1);
-  EXPECT_EQ(two_away.grazed, 0);
-
   world_update(world, score);
   ASSERT_EQ(world.enemy_bullets.size(), 1u);
-  EXPECT_EQ(world.enemy_bullets[0].get(), &two_away);
-  EXPECT_DOUBLE_EQ(score.multiplier, 1.05);
-}
-
-TEST_F(Collisions, ABulletInTwoShotsBlocksIsCancelledOnce) {
-  add_bullet(world.bomb_shots, world, 10, 10, 500, 500);
-  add_bullet(world.bomb_shots, world, 12, 10, 500, 500);
-  Bullet& between = add_bullet(world.enemy_bullets, world, 11, 10, 5, 2);
-  run_collisions(world, ship, score);
-  EXPECT_EQ(between.life, 0);
-  run_collisions(world, ship, score);
-  EXPECT_EQ(between.life, 0);
-}
-
-TEST_F(Collisions, BombShotsHitMissilesAroundThemButNeverDronesOrEnemies) {
-  add_bullet(world.bomb_shots, world, 10, 10, 500, 500);
-  Bullet& near = add_bullet(world.enemy_missiles, world, 9, 11, 10, 18);
-  Bullet& far = add_bullet(world.enemy_missiles, world, 10, 12, 10, 18);
-  Bullet& spent = add_bullet(world.enemy_missiles, world, 11, 9, 10, 0);
-  Drone& drone = add_drone(world, 10, 10, 5);
-  Enemy& enemy = add_enemy(world, 9, 9, {"###", "###", "###"}, 100);
-  run_collisions(world, ship, score);
-  EXPECT_EQ(near.life, -482);
-  EXPECT_EQ(far.life, 18);
-  EXPECT_EQ(spent.life, 0);
-  EXPECT_EQ(drone.hp, 5);
-  EXPECT_EQ(enemy.hp, 100);
-}
-
-TEST_F(Collisions, NothingHappensWhileTheShipIsNotInPlay) {
-  game.player_alive = false;
-  Bullet& enemy_bullet = add_bullet(world.enemy_bullets, world, 20, 40, 5, 1);
-  Drone& drone = add_drone(world, 5, 5, 5);
-  Bullet& shot = add_bullet(world.player_bullets, world, 5, 5, 4, 1);
-  add_enemy(world, 20, 40, {"#"}, 100);
-  run_collisions(world, ship, score);
-  EXPECT_EQ(ship.shield, 100);
-  EXPECT_EQ(enemy_bullet.life, 1);
-  EXPECT_EQ(drone.hp, 5);
-  EXPECT_EQ(shot.life, 1);
-  EXPECT_FALSE(ship.hit_this_frame);
+  EXPECT_EQ(world.enemy_bullets[0].get(), fire[1]);
+  EXPECT_DOUBLE_EQ(score.multiplier, 1.1);  // 0.05 for each cancelled bullet
 }
 
 }  // namespace

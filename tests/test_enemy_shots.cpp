@@ -1,8 +1,11 @@
 #include "fx/enemy_shots.h"
 
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "enemies/enemy.h"
+#include "fx/bullet.h"
 #include "fx/explosions.h"
 #include "fx/glyph.h"
 #include "fx/missile.h"
@@ -13,343 +16,177 @@
 
 namespace {
 
+// Every sound so far: effect, whether panned, left volume.
+using Plays = std::vector<std::tuple<int, bool, int>>;
+Plays plays() {
+  Plays out;
+  for (const SoundPlay& p : sound_played()) out.emplace_back(p.effect, p.panned, p.panning.left);
+  return out;
+}
+
+std::vector<int> ages_seen;
+void recording_behaviour(Bullet& missile) {
+  ages_seen.push_back(missile.age);
+  glyph_set(missile.glyph, TCOD_yellow, 'm');
+}
+
 class EnemyShotTest : public GameTest {
  protected:
-  // A bullet as the spawn operations leave it, before its spawn call.
-  Bullet fresh(int x, int y, int speed, int heading, BulletBehaviour behaviour) {
-    Bullet b;
-    b.motion = motion_create(x, y, speed, heading);
-    b.glyph = glyph_new(TCOD_white, 0);
-    b.world = &world;
-    b.behaviour = behaviour;
-    return b;
-  }
-  // One draw-pass frame of an enemy bullet.
-  static void frame(Bullet& b) {
-    b.age += 1;
-    b.behaviour(b);
-    motion_step(b.motion);
-    glyph_draw(b.glyph, b.motion.x, b.motion.y);
+  Bullet& spawned(int x, int y, int speed, int heading, BulletBehaviour behaviour) {
+    enemy_bullet_spawn(x, y, speed, heading, behaviour, world);
+    return *world.enemy_bullets.back();
   }
   Bullet& missile(int x, int y, int heading, BulletBehaviour behaviour, int speed = 50) {
     enemy_missile_spawn(x, y, speed, heading, behaviour, world);
     return *world.enemy_missiles.back();
   }
+  // The heading a homing behaviour leaves on a missile at (25, 30) of the given age and heading,
+  // with the ship at (sx, sy).
+  double turned(BulletBehaviour homing, int age, int heading, int sx, int sy) {
+    Bullet& m = missile(25, 30, heading, homing);
+    m.age = age;
+    game.player_x = sx;
+    game.player_y = sy;
+    homing(m);
+    EXPECT_EQ(m.motion.speed, 50);
+    return m.motion.heading;
+  }
 
   World world;
 };
 
-// The heading a homing behaviour leaves on a missile at (25, 30) heading 90
-// at the given age, with the ship at (sx, sy).
-double turned(BulletBehaviour homing, int age, int sx, int sy) {
-  World world;
-  enemy_missile_spawn(25, 30, 50, 90, homing, world);
-  Bullet& m = *world.enemy_missiles.back();
-  m.age = age;
-  game.player_x = sx;
-  game.player_y = sy;
-  homing(m);
-  return m.motion.heading;
-}
-// Ship below and to the left of the missile: turning positive (90 toward 180)
-// is the short way; below and to the right it is negative.
-constexpr int kLeftX = 15, kLeftY = 40;
-constexpr int kRightX = 35, kRightY = 40;
-
-int sound_count(int effect) {
-  int n = 0;
-  for (const SoundPlay& p : sound_played()) n += p.effect == effect;
-  return n;
-}
-
 }  // namespace
 
-TEST_F(EnemyShotTest, AimedBulletFliesAtTheShip) {
-  game.player_x = 30;
-  game.player_y = 20;
-  Bullet b = fresh(10, 10, 100, 0, bullet_aimed);
-  bullet_aimed(b);
-  EXPECT_EQ(b.motion.heading, 26);  // atan2(10, 20) is 26.57 degrees
-  EXPECT_EQ(b.motion.speed, 100);
-  EXPECT_EQ(b.damage, 5);
-  EXPECT_EQ(b.glyph.ch, '*');
-  while (b.motion.x < 30) frame(b);
-  EXPECT_NEAR(b.motion.y, 20, 1);
-}
-
-TEST_F(EnemyShotTest, AimOffsetsFanAroundTheShipAndTruncateTowardZero) {
-  game.player_x = 10;
-  game.player_y = 30;
-  int fan[3];
-  int offsets[] = {-20, 0, 20};
-  for (int k = 0; k < 3; ++k) {
-    Bullet b = fresh(10, 10, 50, offsets[k], bullet_aimed);
-    bullet_aimed(b);
-    fan[k] = static_cast<int>(b.motion.heading);
+TEST_F(EnemyShotTest, StarFliesStraightAimedAimsOnlyAtSpawnBothInTheirColourOrCyclingIt) {
+  const struct {
+    BulletBehaviour behaviour;
+    int ship_x, ship_y, x, y, offset, heading;
+  } cases[] = {
+      {bullet_star, 40, 40, 10, 10, 67, 67},    // never aimed
+      {bullet_aimed, 30, 20, 10, 10, 0, 26},    // atan2(10, 20) is 26.57 degrees
+      {bullet_aimed, 10, 30, 10, 10, -20, 70},  // a fan
+      {bullet_aimed, 10, 30, 10, 10, 0, 90},   {bullet_aimed, 10, 30, 10, 10, 20, 110},
+      {bullet_aimed, 0, 5, 10, 10, 0, -153},   // -153.43, truncated toward zero
+      {bullet_aimed, 12, 12, 12, 12, 35, 35},  // from the ship's own cell atan2(0, 0) is 0
+  };
+  for (int mode : {0, 1}) {
+    settings.bullet_colour_mode = mode;
+    for (const auto& c : cases) {
+      SCOPED_TRACE(testing::Message() << "bullet colour mode " << mode << ", case " << &c - cases);
+      game.player_x = c.ship_x;
+      game.player_y = c.ship_y;
+      Bullet& b = spawned(c.x, c.y, 40, c.offset, c.behaviour);
+      EXPECT_EQ(std::make_tuple(b.motion.heading, b.motion.speed, b.damage, b.glyph.ch),
+                std::make_tuple(c.heading, 40.0, 5, '*'));
+      TCOD_color_t colour = c.behaviour == bullet_star ? TCOD_green : TCOD_magenta;
+      EXPECT_EQ(b.glyph.colour, mode ? bullet_rainbow(0) : colour);
+      game.player_x = 49 - c.ship_x;  // the ship moves away: aiming is for the spawn call only
+      for (int age = 1; age <= 4; ++age) bullet_tick(b);
+      bullet_aim(b);
+      EXPECT_EQ(b.motion.heading, c.heading < 0 ? c.heading + 360 : c.heading);  // steps wrap it
+      EXPECT_EQ(b.glyph.colour, mode ? bullet_rainbow(4) : colour);
+      EXPECT_EQ(cell_fg(b.motion.x, b.motion.y), b.glyph.colour);
+    }
   }
-  EXPECT_EQ(fan[0], 70);
-  EXPECT_EQ(fan[1], 90);
-  EXPECT_EQ(fan[2], 110);
-
-  // Up and to the left: -153.43 degrees, truncated to -153, not floored.
-  game.player_x = 0;
-  game.player_y = 5;
-  Bullet b = fresh(10, 10, 50, 0, bullet_aimed);
-  bullet_aimed(b);
-  EXPECT_EQ(b.motion.heading, -153);
-}
-
-TEST_F(EnemyShotTest, AimFromTheShipsOwnCellKeepsTheOffset) {
-  game.player_x = 12;
-  game.player_y = 12;
-  Bullet b = fresh(12, 12, 40, 35, bullet_aimed);
-  bullet_aimed(b);
-  EXPECT_EQ(b.motion.heading, 35);
-  EXPECT_EQ(b.motion.speed, 40);
-}
-
-TEST_F(EnemyShotTest, AimedBulletAimsOnlyAtSpawn) {
-  game.player_x = 10;
-  game.player_y = 30;
-  Bullet b = fresh(10, 10, 50, 0, bullet_aimed);
-  bullet_aimed(b);
-  game.player_x = 40;  // the ship moves away
-  game.player_y = 10;
-  frame(b);
-  frame(b);
-  EXPECT_EQ(b.motion.heading, 90);
-  EXPECT_EQ(b.glyph.colour, TCOD_magenta);
-  EXPECT_EQ(cell_fg(b.motion.x, b.motion.y), TCOD_magenta);
-}
-
-TEST_F(EnemyShotTest, AimingIsForTheSpawnCallOnly) {
-  game.player_x = 10;
-  game.player_y = 30;
-  Bullet b = fresh(10, 10, 50, 0, bullet_aimed);
-  b.age = 3;
-  bullet_aim(b);
-  EXPECT_EQ(b.motion.heading, 0);
-  b.age = 0;
-  bullet_aim(b);
-  EXPECT_EQ(b.motion.heading, 90);
-}
-
-TEST_F(EnemyShotTest, StarBulletIsGreenAndUnaimed) {
-  game.player_x = 40;
-  game.player_y = 40;
-  Bullet b = fresh(10, 10, 30, 67, bullet_star);
-  bullet_star(b);
-  EXPECT_EQ(b.glyph.ch, '*');
-  EXPECT_EQ(b.damage, 5);
-  EXPECT_EQ(b.glyph.colour, TCOD_green);
-  EXPECT_EQ(b.motion.heading, 67);
-}
-
-TEST_F(EnemyShotTest, BulletColourModeCyclesStarAndAimedEveryFrame) {
-  settings.bullet_colour_mode = 1;
-  Bullet star = fresh(10, 10, 30, 90, bullet_star);
-  Bullet aimed = fresh(10, 10, 30, 0, bullet_aimed);
-  bullet_star(star);
-  bullet_aimed(aimed);
-  EXPECT_EQ(star.glyph.colour, bullet_rainbow(0));
-  for (int age = 1; age <= 4; ++age) {
-    frame(star);
-    frame(aimed);
-  }
-  EXPECT_EQ(star.glyph.colour, bullet_rainbow(4));
-  EXPECT_EQ(aimed.glyph.colour, bullet_rainbow(4));
   EXPECT_NE(bullet_rainbow(4), bullet_rainbow(0));
 }
 
 TEST_F(EnemyShotTest, FlameRoarsOnceAndIsNeverDrawnWhite) {
   settings.bullet_colour_mode = 1;  // the flame keeps its own colour
-  Bullet b = fresh(40, 10, 100, 90, bullet_flame);
-  bullet_flame(b);
-  ASSERT_EQ(sound_played().size(), 1u);
-  EXPECT_EQ(sound_played()[0].effect, SFX_BOSS_FLAME);
-  EXPECT_TRUE(sound_played()[0].panned);
-  EXPECT_EQ(sound_played()[0].panning.right, sound_panning(40).right);
-  EXPECT_EQ(b.glyph.ch, 'V');
-  EXPECT_EQ(b.damage, 5);
-  EXPECT_EQ(b.glyph.colour, TCOD_white);  // not yet drawn
-
+  Bullet& b = spawned(40, 10, 100, 90, bullet_flame);
+  EXPECT_EQ(std::make_tuple(b.glyph.ch, b.damage, b.glyph.colour),
+            std::make_tuple('V', 5, TCOD_white));
   for (int age = 1; age <= 3; ++age) {
-    frame(b);
+    bullet_tick(b);
     EXPECT_EQ(cell_char(b.motion.x, b.motion.y), 'V');
     EXPECT_EQ(cell_fg(b.motion.x, b.motion.y), TCOD_flame) << "age " << age;
   }
-  EXPECT_EQ(sound_count(SFX_BOSS_FLAME), 1);
+  EXPECT_EQ(plays(), (Plays{{SFX_BOSS_FLAME, true, sound_panning(40).left}}));
 }
 
 TEST_F(EnemyShotTest, MissileLaunchesWithItsGlyphSoundAndColour) {
-  game.player_x = 10;
-  game.player_y = 60;
-  Bullet& m = missile(10, 10, 90, homing_fast);
+  Bullet& m = missile(10, 20, 90, homing_fast);
   homing_fast(m);
-  EXPECT_EQ(m.glyph.ch, 'o');
-  EXPECT_EQ(m.glyph.colour, TCOD_yellow);
-  ASSERT_EQ(sound_count(SFX_MISSILE_LAUNCH), 1);
-  EXPECT_EQ(sound_played()[0].panning.left, sound_panning(10).left);
+  EXPECT_EQ(std::make_tuple(m.glyph.ch, m.glyph.colour), std::make_tuple('o', TCOD_yellow));
   m.age = 1;
   homing_fast(m);
-  EXPECT_EQ(sound_count(SFX_MISSILE_LAUNCH), 1);
-
+  EXPECT_EQ(plays(), (Plays{{SFX_MISSILE_LAUNCH, true, sound_panning(10).left}}));
   settings.bullet_colour_mode = 1;
   m.age = 7;
   homing_slow(m);
   EXPECT_EQ(m.glyph.colour, bullet_rainbow(7));
 }
 
-TEST_F(EnemyShotTest, HomingTurnsTheShortWay) {
-  EXPECT_EQ(turned(homing_fast, 0, kLeftX, kLeftY), 95);
-  EXPECT_EQ(turned(homing_fast, 0, kRightX, kRightY), 85);
-  // Straight up is the short way round through 0 when heading 350.
-  Bullet& m = missile(25, 30, 350, homing_slow);
-  game.player_x = 45;
-  game.player_y = 33;  // about 8 degrees below the right
-  homing_slow(m);
-  EXPECT_EQ(m.motion.heading, 352);
-  EXPECT_EQ(m.motion.speed, 50);
-}
-
-TEST_F(EnemyShotTest, HomingOnTargetTurnsPositive) {
-  // The ship straight below: a = h = 90, up 0 against down 360.
-  EXPECT_EQ(turned(homing_fast, 0, 25, 60), 95);
-  EXPECT_EQ(turned(homing_slow, 0, 25, 60), 92);
-}
-
-TEST_F(EnemyShotTest, HomingTargetAngleZeroCountsAs360) {
-  game.player_x = 40;
-  game.player_y = 30;
-  Bullet& m = missile(25, 30, 0, homing_fast);
-  homing_fast(m);
-  EXPECT_EQ(m.motion.heading, -5);
-}
-
-TEST_F(EnemyShotTest, SlowHomingTimetable) {
-  struct Case {
+TEST_F(EnemyShotTest, HomingTurnsTheShortWayByStepsThatHangOnItsAge) {
+  EXPECT_EQ(turned(homing_slow, 0, 350, 45, 33), 352);  // the short way is through 0
+  EXPECT_EQ(turned(homing_fast, 0, 90, 25, 60), 95);    // on target, a = h: positive
+  EXPECT_EQ(turned(homing_fast, 0, 90, 25, 10), 95);    // straight behind, up = down: positive
+  EXPECT_EQ(turned(homing_fast, 0, 0, 40, 30), -5);     // a target angle of 0 counts as 360
+  // The ship below and to the left turns a missile heading 90 positive, to the right negative;
+  // the swing's truncated fractions lose a positive step under 1 and cost a negative one a degree.
+  const struct {
+    BulletBehaviour homing;
     int age;
     double left, right;
-  } cases[] = {{0, 92, 88},   {59, 92, 88},  {60, 90, 90}, {61, 91, 89},
-               {139, 91, 89}, {140, 90, 90}, {400, 90, 90}};
-  for (const Case& c : cases) {
-    EXPECT_EQ(turned(homing_slow, c.age, kLeftX, kLeftY), c.left) << "age " << c.age;
-    EXPECT_EQ(turned(homing_slow, c.age, kRightX, kRightY), c.right) << "age " << c.age;
+  } steps[] = {{homing_slow, 0, 92, 88},   {homing_slow, 59, 92, 88},   {homing_slow, 60, 90, 90},
+               {homing_slow, 61, 91, 89},  {homing_slow, 139, 91, 89},  {homing_slow, 140, 90, 90},
+               {homing_slow, 400, 90, 90}, {homing_fast, 0, 95, 85},    {homing_fast, 39, 95, 85},
+               {homing_fast, 40, 90, 90},  {homing_fast, 200, 90, 90},  {homing_swing, 0, 90, 90},
+               {homing_swing, 1, 90, 89},  {homing_swing, 5, 90, 89},   {homing_swing, 9, 90, 89},
+               {homing_swing, 10, 91, 89}, {homing_swing, 15, 91, 88},  {homing_swing, 49, 94, 85},
+               {homing_swing, 50, 90, 90}, {homing_swing, 51, 94, 85},  {homing_swing, 60, 94, 85},
+               {homing_swing, 70, 94, 86}, {homing_swing, 149, 90, 89}, {homing_swing, 150, 90, 90},
+               {homing_swing, 300, 90, 90}};
+  for (const auto& c : steps) {
+    EXPECT_EQ(turned(c.homing, c.age, 90, 15, 40), c.left) << &c - steps << ": age " << c.age;
+    EXPECT_EQ(turned(c.homing, c.age, 90, 35, 40), c.right) << &c - steps << ": age " << c.age;
+  }
+  // So in its first ten frames a swinging missile only ever turns negative.
+  for (const auto& [ship_x, heading] : {std::pair(15, 90), std::pair(35, 81)}) {
+    game.player_x = ship_x;
+    game.player_y = 40;
+    Bullet& m = missile(25, 30, 90, homing_swing, 0);
+    for (int age = 0; age < 10; ++age) missile_tick(m);
+    EXPECT_EQ(m.motion.heading, heading) << "ship at " << ship_x;
   }
 }
-
-TEST_F(EnemyShotTest, FastHomingTimetable) {
-  struct Case {
-    int age;
-    double left, right;
-  } cases[] = {{0, 95, 85}, {39, 95, 85}, {40, 90, 90}, {200, 90, 90}};
-  for (const Case& c : cases) {
-    EXPECT_EQ(turned(homing_fast, c.age, kLeftX, kLeftY), c.left) << "age " << c.age;
-    EXPECT_EQ(turned(homing_fast, c.age, kRightX, kRightY), c.right) << "age " << c.age;
-  }
-}
-
-TEST_F(EnemyShotTest, SwingHomingLosesPositiveFractionsAndRoundsNegativeOnesUp) {
-  struct Case {
-    int age;
-    double left, right;
-  } cases[] = {
-      {0, 90, 90},  {1, 90, 89},   {5, 90, 89},   {9, 90, 89},   {10, 91, 89},
-      {15, 91, 88}, {49, 94, 85},  {50, 90, 90},  {51, 94, 85},  {60, 94, 85},
-      {70, 94, 86}, {149, 90, 89}, {150, 90, 90}, {300, 90, 90},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(turned(homing_swing, c.age, kLeftX, kLeftY), c.left) << "age " << c.age;
-    EXPECT_EQ(turned(homing_swing, c.age, kRightX, kRightY), c.right) << "age " << c.age;
-  }
-}
-
-TEST_F(EnemyShotTest, SwingHomingOnlyTurnsNegativeInItsFirstTenFrames) {
-  game.player_x = kLeftX;
-  game.player_y = kLeftY;
-  Bullet& toward = missile(25, 30, 90, homing_swing, 0);
-  game.player_x = kRightX;
-  Bullet& away = missile(25, 30, 90, homing_swing, 0);
-  game.player_x = kLeftX;
-  for (int age = 0; age < 10; ++age) {
-    missile_tick(toward);
-  }
-  game.player_x = kRightX;
-  for (int age = 0; age < 10; ++age) {
-    missile_tick(away);
-  }
-  EXPECT_EQ(toward.motion.heading, 90);
-  EXPECT_EQ(away.motion.heading, 81);
-}
-
-namespace {
-std::vector<int> ages_seen;
-void recording_behaviour(Bullet& missile) {
-  ages_seen.push_back(missile.age);
-  glyph_set(missile.glyph, TCOD_yellow, 'm');
-}
-}  // namespace
 
 TEST_F(EnemyShotTest, MissileFrameLeavesATrailThenActsThenMovesThenDraws) {
   ages_seen.clear();
   Bullet& m = missile(20, 20, 0, recording_behaviour, 100);
   missile_tick(m);
-
-  ASSERT_EQ(ages_seen, std::vector<int>{0});
-  EXPECT_EQ(m.age, 1);
-  EXPECT_EQ(m.motion.x, 21);
-  EXPECT_EQ(cell_char(21, 20), 'm');
-  EXPECT_EQ(cell_fg(21, 20), TCOD_yellow);
-  ASSERT_EQ(world.particles.size(), 1u);
-  const Particle& trail = *world.particles[0];
-  EXPECT_EQ(trail.motion.x, 20);
-  EXPECT_EQ(trail.motion.y, 20);
-  EXPECT_EQ(trail.motion.speed, 0);
-  EXPECT_EQ(trail.life, 15);
-  EXPECT_EQ(trail.glyph.ch, '.');
-  EXPECT_EQ(trail.glyph.colour, TCOD_white);  // the colour before the behaviour ran
-
   missile_tick(m);
   EXPECT_EQ(ages_seen, (std::vector<int>{0, 1}));
-  ASSERT_EQ(world.particles.size(), 2u);
-  EXPECT_EQ(world.particles[1]->motion.x, 21);
-  EXPECT_EQ(world.particles[1]->glyph.colour, TCOD_yellow);
+  EXPECT_EQ(m.age, 2);
+  EXPECT_EQ(std::make_tuple(cell_char(22, 20), cell_fg(22, 20)), std::make_tuple('m', TCOD_yellow));
+  // Each trail where the missile stood, in its colour before the behaviour ran.
+  std::vector<std::tuple<int, int, double, int, int, TCOD_color_t>> trails;
+  for (const auto& p : world.particles) {
+    trails.emplace_back(p->motion.x, p->motion.y, p->motion.speed, p->life, p->glyph.ch,
+                        p->glyph.colour);
+  }
+  EXPECT_EQ(trails, (decltype(trails){{20, 20, 0, 15, '.', TCOD_white},
+                                      {21, 20, 0, 15, '.', TCOD_yellow}}));
 }
 
-TEST_F(EnemyShotTest, MissilesStayAboveTheDisplayAndWithinTheColumns) {
-  struct Case {
-    int x, y;
-    bool kept;
-  } cases[] = {{10, 60, true}, {10, 61, false}, {50, 30, true},  {51, 30, false},
-               {0, 30, true},  {-1, 30, false}, {10, -25, true}, {10, -26, false}};
-  for (const Case& c : cases) {
-    missile(c.x, c.y, 90, homing_slow);
-  }
+TEST_F(EnemyShotTest, MissilesStayAboveTheDisplayAndWithinTheColumnsAndPopWhenShotDown) {
+  const std::pair<int, int> cells[] = {{10, 60}, {10, 61}, {50, 30},  {51, 30},
+                                       {0, 30},  {-1, 30}, {10, -25}, {10, -26}};
+  for (const auto& [x, y] : cells) missile(x, y, 90, homing_slow);
   list_remove_spent(world.enemy_missiles, missile_cull);
   std::vector<std::pair<int, int>> kept;
   for (const auto& m : world.enemy_missiles) kept.emplace_back(m->motion.x, m->motion.y);
   EXPECT_EQ(kept, (std::vector<std::pair<int, int>>{{10, 60}, {50, 30}, {0, 30}, {10, -25}}));
-}
 
-TEST_F(EnemyShotTest, ShotDownMissilePopsWithItsSound) {
-  Bullet& whole = missile(30, 40, 90, homing_slow);
-  missile_damage(whole, 17);
-  Bullet& spent = missile(12, 44, 90, homing_slow);
-  missile_damage(spent, 18);
+  world.enemy_missiles.clear();
+  missile_damage(missile(30, 40, 90, homing_slow), 17);
+  missile_damage(missile(12, 44, 90, homing_slow), 18);
   list_remove_spent(world.enemy_missiles, missile_reap);
-
-  ASSERT_EQ(world.enemy_missiles.size(), 1u);
-  EXPECT_EQ(world.enemy_missiles[0]->life, 1);
-  ASSERT_EQ(sound_played().size(), 1u);
-  EXPECT_EQ(sound_played()[0].effect, SFX_MISSILE_EXPLODE);
-  EXPECT_TRUE(sound_played()[0].panned);
-  EXPECT_EQ(sound_played()[0].panning.left, sound_panning(12).left);
-  ASSERT_EQ(world.explosions.size(), 1u);
-  const Effect& pop = *world.explosions[0];
-  EXPECT_EQ(pop.motion.x, 12);
-  EXPECT_EQ(pop.motion.y, 44);
-  EXPECT_EQ(pop.timer, 1);
-  EXPECT_EQ(pop.routine, effect_missile_pop);
-  EXPECT_EQ(pop.colour, TCOD_white);
+  EXPECT_EQ(world.enemy_missiles.size(), 1u);
+  EXPECT_EQ(world.enemy_missiles.at(0)->life, 1);
+  EXPECT_EQ(plays(), (Plays{{SFX_MISSILE_EXPLODE, true, sound_panning(12).left}}));
+  const Effect& pop = *world.explosions.at(0);
+  EXPECT_EQ(std::make_tuple(pop.motion.x, pop.motion.y, pop.timer, pop.routine, pop.colour),
+            std::make_tuple(12, 44, 1, effect_missile_pop, TCOD_white));
   EXPECT_TRUE(world.particles.empty());
 }

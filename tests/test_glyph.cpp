@@ -22,16 +22,6 @@ TEST(ColourCycle, BulletRainbowTurnsOnceASecond) {
   EXPECT_EQ(bullet_rainbow(60), cycle_colour(360));
 }
 
-TEST(ColourCycle, ChannelsStayWithin50To250) {
-  for (int k = 0; k < 720; ++k) {
-    TCOD_color_t c = cycle_colour(k);
-    for (int channel : {c.r, c.g, c.b}) {
-      EXPECT_GE(channel, 50) << k;
-      EXPECT_LE(channel, 250) << k;
-    }
-  }
-}
-
 class GlyphDraw : public GameTest {};
 
 TEST_F(GlyphDraw, RandomBrightColourTakesThreeDrawsInOrder) {
@@ -71,8 +61,3 @@ TEST_F(GlyphDraw, OffConsoleCellsAreSkippedButTheColourIsStillSet) {
   for (int y = 0; y < 70; ++y) ASSERT_EQ(screen_text(0, y, 50).find('x'), std::string::npos);
 }
 
-TEST_F(GlyphDraw, SetRgbTakesEachValueAsAByte) {
-  Glyph glyph;
-  glyph_set_rgb(glyph, 256 + 7, -1, 300);
-  EXPECT_EQ(glyph.colour, (TCOD_color_t{7, 255, 44}));
-}

@@ -62,15 +62,6 @@ TEST(Motion, SpeedZeroNeverMovesEvenWithAVelocity) {
   EXPECT_DOUBLE_EQ(m.acc_y, -750);
 }
 
-TEST(Motion, SetKeepsAccumulatorsAndCreateStoresHeadingUnnormalised) {
-  Motion m = motion_create(0, 0, 100, 450);
-  EXPECT_EQ(m.heading, 450);
-  m.acc_x = 37;
-  motion_set(m, 20, 90);
-  EXPECT_EQ(m.acc_x, 37);
-  EXPECT_NEAR(m.vy, 20, 1e-6);
-}
-
 TEST(Motion, StraightMoverCarriesATinyCrossComponentFromTheGamesPi) {
   Motion up = motion_create(0, 0, 100, 270);
   EXPECT_LT(up.vx, 0);  // cos of 270 degrees with pi = 3.14159265 is a hair below 0
@@ -99,15 +90,11 @@ TEST(MotionSteer, TurningBoostsOneFrameThenFallsBackWithFreshAccumulators) {
   EXPECT_EQ(moves, 4);
 }
 
-TEST(MotionSteer, TurnOntoHeadingZeroGetsNoBoost) {
+TEST(MotionSteer, NoBoostTurningRightAndNoDirectionStops) {
   Motion ship = motion_create(25, 55, 0, 0);
   motion_steer(ship, 42, 270);
   motion_steer(ship, 42, 0);
   EXPECT_EQ(ship.speed, 42);
-}
-
-TEST(MotionSteer, NoDirectionStopsAndClearsAccumulators) {
-  Motion ship = motion_create(25, 55, 0, 0);
   motion_steer(ship, 42, 90);
   motion_step(ship);
   motion_steer(ship, 0, 0);

@@ -5,7 +5,9 @@
 
 namespace {
 
-void draw_pass(World& world) { list_tick(world.particles, particle_tick); }
+void draw_pass(World& world) {
+  list_tick(world.particles, particle_tick);
+}
 
 void update_pass(World& world) {
   list_remove_spent(world.particles, particle_cull);
@@ -31,22 +33,17 @@ TEST_F(Particles, ALifeOfLIsDrawnLTimesAndRemovedInTheUpdateAfterTheLast) {
   EXPECT_TRUE(world.particles.empty());
 }
 
-TEST_F(Particles, LifeZeroIsNeverDrawnAndGoesAtTheNextUpdate) {
-  World world;
-  particle_spawn(4, 4, 100, 0, 0, TCOD_white, '.', world);
-  draw_pass(world);
-  EXPECT_EQ(cell_char(4, 4), ' ');
-  EXPECT_EQ(cell_char(5, 4), ' ');
-  update_pass(world);
-  EXPECT_TRUE(world.particles.empty());
-}
-
-TEST_F(Particles, MovesOneStepBeforeEachDraw) {
+TEST_F(Particles, MovesBeforeEachDrawAndLifeZeroIsNeverDrawn) {
   World world;
   particle_spawn(20, 20, 100, 270, 5, TCOD_white, '.', world);
+  particle_spawn(4, 4, 100, 0, 0, TCOD_white, '.', world);
   draw_pass(world);
   EXPECT_EQ(cell_char(20, 19), '.');
-  EXPECT_EQ(world.particles[0]->life, 4);
+  EXPECT_EQ(cell_char(4, 4), ' ');
+  EXPECT_EQ(cell_char(5, 4), ' ');
+  world.particles.erase(world.particles.begin());
+  update_pass(world);
+  EXPECT_TRUE(world.particles.empty());
 }
 
 TEST_F(Particles, TheCullKeepsColumnWAndRowHButNotBeyond) {

@@ -69,27 +69,11 @@ TEST_F(KeyPoll, EventsOfTheOtherKindAreConsumedAndDropped) {
   EXPECT_EQ(drain(TCOD_KEY_PRESSED).size(), 1u);
 }
 
-TEST_F(KeyPoll, OneEventPerPoll) {
-  press_char('a');
-  press_char('b');
-  EXPECT_EQ(platform_poll_key(TCOD_KEY_PRESSED).c, 'a');
-  EXPECT_EQ(platform_poll_key(TCOD_KEY_PRESSED).c, 'b');
-  EXPECT_EQ(platform_poll_key(TCOD_KEY_PRESSED).vk, TCODK_NONE);
-}
-
 TEST_F(KeyPoll, ShiftedAndPlainLettersAreOneKey) {
   platform_script_event(raw(TCODK_CHAR, 'Q', true));
   platform_script_event(raw(TCODK_CHAR, 'q', true));  // a repeat after Shift was let go
   platform_script_event(raw(TCODK_CHAR, 'q', false));
   EXPECT_EQ(drain(TCOD_KEY_PRESSED | TCOD_KEY_RELEASED).size(), 2u);
-}
-
-TEST_F(KeyPoll, FlushHookSeesEveryFrameInOrder) {
-  std::vector<int> frames;
-  platform_script_on_flush([&](int frame) { frames.push_back(frame); });
-  for (int i = 0; i < 3; ++i) platform_flush();
-  platform_script_on_flush(nullptr);
-  EXPECT_EQ(frames, (std::vector<int>{1, 2, 3}));
 }
 
 TEST_F(KeyPoll, AClosedWindowIsReportedAndWaitingForAKeyGivesUp) {

@@ -21,7 +21,9 @@ Score result(int points, const char* name = "AAA", int hits = 1) {
   return score;
 }
 
-std::string table_file() { return data_file("scoreDat.data"); }
+std::string table_file() {
+  return data_file("scoreDat.data");
+}
 
 void make_table(int rows, int lowest) {
   std::filesystem::remove(table_file());

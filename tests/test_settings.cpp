@@ -89,11 +89,6 @@ TEST_F(SettingsFile, ControlsRoundTripByteForByte) {
   EXPECT_EQ(controls_bytes(controls), bytes);
 }
 
-TEST_F(SettingsFile, DefaultControls) {
-  controls_set_defaults();
-  EXPECT_EQ(controls_bytes(controls), controls_bytes(Controls{'z', 'x', 'c', 'p', 1, 2, 3, 4}));
-}
-
 TEST_F(SettingsFile, AShortOrMissingControlsFileKeepsTheWholeDefaultMapping) {
   Controls other{'q', 'w', 'e', 'r', 9, 9, 9, 9};
   write_file(data_file("controls.data"), controls_bytes(other).substr(0, 19));

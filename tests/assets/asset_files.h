@@ -2,8 +2,8 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -14,28 +14,30 @@ namespace assettest {
 // The folder holding terminal/ and sound/: the test program's own, as the game's.
 std::filesystem::path asset_dir();
 
-// The 256 cells of a font picture in libtcod's column-major layout; a pixel
-// counts as ink when it is brighter than mid grey.
-std::array<assetgen::Bitmap, 256> read_font_cells(const std::filesystem::path& png, int cell);
+// A path in the temporary folder that no other test process uses.
+std::filesystem::path scratch_path(const std::string& name);
 
-// The first `count` cells of the top console row in a screenshot.
-std::vector<assetgen::Bitmap> read_screen_row(const std::filesystem::path& png, int cell,
-                                              int count);
+// The first `count` cells of a picture laid out as libtcod reads a font:
+// column by column, 16 to a column. Ink is brighter than mid grey.
+std::vector<assetgen::Bitmap> read_cells(const std::filesystem::path& png, int cell, int count);
 
-struct Wav {
-  int channels = 0;
-  int sample_rate = 0;
-  int bits = 0;
-  std::vector<std::int16_t> samples;  // interleaved; empty unless 16-bit
+// A console font of the game, the console fonts it is drawn from and the
+// window it gives a 50x70 console.
+struct FontCase {
+  const char* png;
+  int cell;
+  const char* psf;  // FullGreek-<psf> and Uni2-<psf>
+  int window_width, window_height;
 };
 
-// Read as SDL reads it for the game; throws when SDL cannot.
-Wav read_wav(const std::filesystem::path& file);
+inline constexpr std::array<FontCase, 3> kFontCases = {{
+    {"terminal.png", 8, "VGA8", 400, 560},
+    {"termx15.png", 12, "Terminus12x6", 600, 840},
+    {"termx2.png", 16, "VGA16", 800, 1120},
+}};
 
-std::vector<std::uint8_t> read_bytes(const std::filesystem::path& file);
-
-// A path in the temporary folder that no other test process uses, so ctest -j
-// and a second build's tests never share files.
-std::filesystem::path scratch_path(const std::string& name);
+inline std::ostream& operator<<(std::ostream& out, const FontCase& f) {
+  return out << f.png;
+}
 
 }  // namespace assettest
