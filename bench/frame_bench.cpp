@@ -21,12 +21,6 @@ using Clock = std::chrono::steady_clock;
 
 constexpr double kBudgetMs = 1000.0 / 60;
 
-void seed(uint32_t value) {
-  TCOD_Random* seeded = TCOD_random_new_from_seed(TCOD_RNG_MT, value);
-  TCOD_random_restore(nullptr, seeded);
-  TCOD_random_delete(seeded);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -44,7 +38,7 @@ int main(int argc, char** argv) {
   setenv("SDL_VIDEODRIVER", "dummy", 1);
   setenv("SDL_AUDIODRIVER", "dummy", 1);
   startup();
-  seed(seed_value);
+  random_seed(seed_value);
   platform_script_begin();
 
   std::vector<double> frame_ms;

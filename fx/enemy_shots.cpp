@@ -8,7 +8,6 @@
 #include "shell/sound.h"
 
 namespace {
-constexpr double kDegreesPerRadian = 57.29577957855229;
 constexpr int kShotDamage = 5;
 }  // namespace
 

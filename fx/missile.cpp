@@ -12,7 +12,6 @@
 #include "shell/sound.h"
 
 namespace {
-constexpr double kDegreesPerRadian = 57.29577957855229;
 constexpr int kFullTurn = 360;
 
 constexpr int kTrailLife = 15;

@@ -28,3 +28,5 @@ void motion_steer(Motion& motion, int speed, int heading);
 // Degrees to radians with the game's own value of pi: the tiny cross
 // components it leaves on straight movers decide accumulator signs.
 double degrees_to_radians(double degrees);
+// Aiming turns atan2's radians back into headings with this factor.
+constexpr double kDegreesPerRadian = 57.29577957855229;

@@ -11,12 +11,9 @@
 #include "shell/platform.h"
 #include "shell/settings.h"
 #include "shell/sound.h"
+#include "tools/devscene/scene.h"
 
 namespace {
-
-std::string program_folder() {
-  return std::filesystem::read_symlink("/proc/self/exe").parent_path().string() + "/";
-}
 
 std::string make_test_folder() {
   auto folder =
@@ -44,6 +41,10 @@ class ConsoleEnvironment : public ::testing::Environment {
 
 }  // namespace
 
+std::string program_folder() {
+  return std::filesystem::read_symlink("/proc/self/exe").parent_path().string() + "/";
+}
+
 const std::string& test_folder() {
   static const std::string folder = make_test_folder();
   return folder;
@@ -66,9 +67,7 @@ std::string read_file(const std::string& path) {
 }
 
 void seed_random(uint32_t seed) {
-  TCOD_Random* seeded = TCOD_random_new_from_seed(TCOD_RNG_MT, seed);
-  TCOD_random_restore(nullptr, seeded);
-  TCOD_random_delete(seeded);
+  random_seed(seed);
 }
 
 void reset_console() {

@@ -24,6 +24,9 @@ void reset_console();
 // Seeds libtcod's default generator, which every random draw of the game uses.
 void seed_random(uint32_t seed);
 
+// The folder of the test program, where the build put the game and its assets.
+std::string program_folder();
+
 // The folder the game takes for the one beside its executable (data/ lives here).
 const std::string& test_folder();
 std::string data_file(const std::string& name);

@@ -5,7 +5,8 @@
 
 #include <array>
 #include <cstdio>
-#include <filesystem>
+
+#include "tests/harness.h"
 
 namespace {
 
@@ -17,9 +18,8 @@ struct Outcome {
 // Starts the game beside this program with the given SDL drivers and returns
 // its exit status and what it wrote to standard error.
 Outcome run_game(const std::string& video, const std::string& audio) {
-  std::string folder = std::filesystem::read_symlink("/proc/self/exe").parent_path().string();
   std::string command = "cd / && SDL_VIDEODRIVER=" + video + " SDL_AUDIODRIVER=" + audio + " '" +
-                        folder + "/ember_vortex' 2>&1 >/dev/null";
+                        program_folder() + "ember_vortex' 2>&1 >/dev/null";
   std::FILE* pipe = popen(command.c_str(), "r");
   std::string output;
   std::array<char, 256> buffer{};

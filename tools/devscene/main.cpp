@@ -57,11 +57,7 @@ int main(int argc, char** argv) {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
   }
   startup();
-  if (seed >= 0) {
-    TCOD_Random* seeded = TCOD_random_new_from_seed(TCOD_RNG_MT, static_cast<uint32_t>(seed));
-    TCOD_random_restore(nullptr, seeded);
-    TCOD_random_delete(seeded);
-  }
+  if (seed >= 0) random_seed(static_cast<uint32_t>(seed));
   if (headless) {
     platform_script_begin();
     int ran = scene_autoplay(frames);
