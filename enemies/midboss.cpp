@@ -9,6 +9,7 @@
 #include "fx/missile.h"
 #include "fx/shell.h"
 #include "game/globals.h"
+#include "shell/sound.h"
 
 namespace {
 
@@ -67,12 +68,12 @@ void midboss_fire(Enemy& e) {
   const int y = gun_y(e);
   if (between(r, 1, 149) && e.age % 8 == 0) {
     // Two lines of fire that sweep across each other.
-    enemy_sound(e, 18);
+    enemy_sound(e, SFX_ENEMY_GUN);
     const int sweep = e.age % 50;
     enemy_bullet_spawn(x + 1, y + 4, 45, sweep + 30, bullet_star, *e.world);
     enemy_bullet_spawn(x - 1, y + 4, 45, 150 - sweep, bullet_star, *e.world);
   } else if (between(r, 201, 350) && e.age % 15 == 0) {
-    enemy_sound(e, 17);
+    enemy_sound(e, SFX_ENEMY_SHOTGUN);
     fire_volley(e, x, y + 3, 40, {67, 90, 112}, bullet_star);
   } else if (between(r, 401, 550) && e.age % 50 == 0) {
     enemy_bullet_spawn(x, y + 2, 65, 0, shell_aimed, *e.world);
@@ -140,7 +141,7 @@ void wing_fire(Enemy& e) {
         enemy_missile_spawn(x, y, 60, kDown, homing_fast, *e.world);
       }
       if (sway_window) {
-        enemy_sound(e, 18);
+        enemy_sound(e, SFX_ENEMY_GUN);
         fire_volley(e, x, y, 50, {sway_right, sway_left}, bullet_star);
       }
       break;
@@ -149,13 +150,13 @@ void wing_fire(Enemy& e) {
         enemy_missile_spawn(x, y, 60, kDown, homing_fast, *e.world);
       }
       if (sway_window) {
-        enemy_sound(e, 18);
+        enemy_sound(e, SFX_ENEMY_GUN);
         fire_volley(e, x, y, 50, {sway_right}, bullet_star);
       }
       break;
     default:
       if (e.age % 30 == 0) {
-        enemy_sound(e, 17);
+        enemy_sound(e, SFX_ENEMY_SHOTGUN);
         fire_volley(e, x, y, 45, {45, 67, 90, 112, 135}, bullet_star);
       }
       break;
