@@ -20,8 +20,8 @@ namespace {
 
 constexpr int kDown = 90;
 
-// Every part brakes on the same even ages from the same speed, so the whole
-// fortress lands as one piece.
+// Every part brakes on the same even ages, its spawn call's included, from the
+// same speed, so the whole fortress lands as one piece.
 void descend(Enemy& e) {
   if (e.age % 2 == 0) settle(e, 0);
 }
@@ -149,6 +149,7 @@ constexpr int kSweepSpeed = 80;
 constexpr int kMissileSpeed = 40;
 constexpr int kVolleyEvery = 5;
 constexpr int kShellEvery = 100;
+constexpr int kMissileEvery = 100;
 
 bool within(int r, int from, int to) {
   return r >= from && r <= to;
@@ -211,7 +212,7 @@ void turret_fire(const Enemy& e) {
     enemy_bullet_spawn(gun_x(e), gun_y(e), kSweepSpeed, band->sweep(e.age % kSweepCycle),
                        bullet_star, *e.world);
   }
-  if ((e.age + band->missile_offset) % kShellEvery == 0) {
+  if ((e.age + band->missile_offset) % kMissileEvery == 0) {
     enemy_missile_spawn(gun_x(e), gun_y(e), kMissileSpeed, band->missile_heading, homing_slow,
                         *e.world);
   }

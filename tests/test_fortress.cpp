@@ -125,7 +125,7 @@ TEST_F(Fortress, TheCoreHealsByItsArmsHoldsFireBehindThePlateThenSweepsFlamesAnd
   run_to(740);
   // clang-format off
   expect_fired(bullet_flame, {{305, "29@90"}, {365, "29@90 26@90 25@90 24@90 21@90"},
-                              {450, "24@90 21@90"}, {500, ""}, {600, "21@90"},
+                              {450, "24@90 21@90"}, {475, "21@90"}, {500, ""}, {600, "21@90"},
                               {665, "21@90 24@90 25@90 26@90 29@90"}, {666, ""},
                               {740, "25@90 26@90 29@90"}});
   // clang-format on
