@@ -19,14 +19,14 @@ int bend_for_row(int row) {
   }
 }
 
-// `direction` +1 bends toward the left of the screen (heading up from 90), -1 to the right.
+// `direction` +1 bends toward the left of the screen (heading rising from 90), -1 to the right.
 void dive(Enemy& e, const KindRow& row, int direction) {
   if (e.age == 0) {
     kind_begin(e, row);
     e.sway = direction * bend_for_row(e.motion.y);
     return;
   }
-  if (e.age >= 51 && e.age <= 109) turn_by(e, e.sway);
+  if (within(e.age, 51, 109)) turn_by(e, e.sway);
   if (e.age == 65) {
     const Motion& m = e.motion;
     enemy_bullet_spawn(m.x + 1, m.y, kShellSpeed, static_cast<int>(m.heading), shell_eight,

@@ -13,10 +13,6 @@ constexpr int kRingBullets = 32;
 constexpr double kRingStep = 11.25;
 constexpr int kRingSpeed = 45;
 
-bool within(int age, int from, int to) {
-  return age >= from && age <= to;
-}
-
 // A dash in one of two mirrored headings, opening with a fan of five aimed at the ship.
 void swoop(Enemy& e, int speed, int left_heading, int right_heading) {
   motion_set(e.motion, speed, e.phase == kRightSide ? right_heading : left_heading);

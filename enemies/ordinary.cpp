@@ -33,9 +33,9 @@ void fire_side_bursts(const Enemy& enemy, const SideBursts& bursts) {
   if (!game.player_alive || enemy.age % kBurstEvery != 0) return;
   int frame = enemy.age % kBurstCycle;
   int dx;
-  if (frame >= 1 && frame <= bursts.length) {
+  if (within(frame, 1, bursts.length)) {
     dx = bursts.first_dx;
-  } else if (frame >= kSecondHalf + 1 && frame <= kSecondHalf + bursts.length) {
+  } else if (within(frame, kSecondHalf + 1, kSecondHalf + bursts.length)) {
     dx = bursts.second_dx;
   } else {
     return;

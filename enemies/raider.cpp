@@ -56,10 +56,6 @@ void puff(const Enemy& e, int ch) {
   particle_spawn(e.motion.x + 1, e.motion.y + 1, 50, heading, 15, TCOD_brass, ch, *e.world);
 }
 
-bool within(int count, int from, int to) {
-  return count >= from && count <= to;
-}
-
 // A shell of sixteen, and the gun's kick throws the ship back up.
 void shell_and_recoil(Enemy& e, int dx) {
   enemy_bullet_spawn(gun_x(e) + dx, gun_y(e), 70, 90, shell_sixteen, *e.world);
