@@ -93,12 +93,8 @@ constexpr int kShellRow = 2;
 constexpr int kShellSpeed = 40;
 
 void core_set_up(Enemy& e) {
-  kind_begin(e, kCore);
-  game.boss_active = true;
-  e.is_boss = true;
-  game.boss_hp_full = kCore.hp;
+  boss_begin(e, kCore, kCoreSeconds);
   game.arms_left = kArmsAtStart;
-  game.boss_timer = kCoreSeconds;
 }
 
 void core_fire(const Enemy& e) {
@@ -151,12 +147,8 @@ constexpr int kVolleyEvery = 5;
 constexpr int kShellEvery = 100;
 constexpr int kMissileEvery = 100;
 
-bool within(int r, int from, int to) {
-  return r >= from && r <= to;
-}
-
 int sweep_from_left(int p) {
-  return static_cast<int>(std::trunc(135 - p / 2.5));
+  return whole(135 - p / 2.5);
 }
 int sweep_inner_left(int p) {
   return 100 - p / 6;
@@ -165,7 +157,7 @@ int sweep_inner_right(int p) {
   return p / 6 + 80;
 }
 int sweep_from_right(int p) {
-  return static_cast<int>(std::trunc(p / 2.5 + 45));
+  return whole(p / 2.5 + 45);
 }
 
 // A turret's column picks its sweep and its missiles; columns 25 and 35 have
@@ -233,7 +225,7 @@ void kind_fortress_core(Enemy& e) {
   if (e.age == 1) e.hp = kCoreArrivalHp;
   descend(e);
   if (e.hp <= game.boss_hp_full) {
-    e.hp = static_cast<int>(std::trunc(e.hp + kHealPerArm * game.arms_left));
+    e.hp = whole(e.hp + kHealPerArm * game.arms_left);
   }
   // Out of time it blows itself up, worth nothing.
   if (game.boss_timer == 0) {

@@ -10,10 +10,6 @@
 
 namespace {
 constexpr int kDown = 90;
-
-int whole(double value) {
-  return static_cast<int>(std::trunc(value));
-}
 }  // namespace
 
 void kind_begin(Enemy& enemy, const KindRow& row) {
@@ -64,6 +60,14 @@ void leave(Enemy& enemy, int exit_speed, ExitSteps steps) {
 void fire_volley(const Enemy& enemy, int x, int y, int speed, std::initializer_list<int> headings,
                  BulletBehaviour behaviour) {
   for (int heading : headings) enemy_bullet_spawn(x, y, speed, heading, behaviour, *enemy.world);
+}
+
+void boss_begin(Enemy& enemy, const KindRow& row, int timer_seconds) {
+  kind_begin(enemy, row);
+  enemy.is_boss = true;
+  game.boss_active = true;
+  game.boss_hp_full = row.hp;
+  game.boss_timer = timer_seconds;
 }
 
 void die_with_boss(Enemy& enemy) {

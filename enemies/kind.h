@@ -4,10 +4,22 @@
 // and the bookkeeping of bosses and their parts. A kind's own file is its
 // timetable, one call of these per age or age range.
 
+#include <cmath>
 #include <initializer_list>
 
 #include "enemies/catalogue.h"
 #include "game/records.h"
+
+// A real speed, heading or offset cut toward zero to the whole number the
+// motion operations take.
+inline int whole(double value) {
+  return static_cast<int>(std::trunc(value));
+}
+
+// An age or count range of a timetable, both ends included.
+inline bool within(int value, int from, int to) {
+  return value >= from && value <= to;
+}
 
 // The age-0 set-up: picture, gun cell, hit points, score, death effect,
 // invulnerability and the entry motion of the kind's catalogue row.
@@ -42,6 +54,9 @@ void leave(Enemy& enemy, int exit_speed, ExitSteps steps = kBriskExit);
 void fire_volley(const Enemy& enemy, int x, int y, int speed, std::initializer_list<int> headings,
                  BulletBehaviour behaviour);
 
+// The boss of record arrives: kind_begin, then the boss flags, its full
+// health and its timer for the display.
+void boss_begin(Enemy& enemy, const KindRow& row, int timer_seconds);
 // A boss's parts and wings die without points the frame the boss is gone.
 void die_with_boss(Enemy& enemy);
 // The boss of record shows its cell and hit points to its parts and the display.

@@ -17,7 +17,7 @@ void drift(Enemy& e) {
   motion_set(m, 1, 90);
   double vx = 25 * std::sin(degrees_to_radians(e.age - 150));
   double vy = 12.5 * std::sin(degrees_to_radians(3 * e.age + 45));
-  motion_set_velocity(m, static_cast<int>(std::trunc(vx)), static_cast<int>(std::trunc(vy)));
+  motion_set_velocity(m, whole(vx), whole(vy));
 }
 }  // namespace
 

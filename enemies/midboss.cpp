@@ -13,14 +13,6 @@
 
 namespace {
 
-int whole(double value) {
-  return static_cast<int>(std::trunc(value));
-}
-
-bool between(int value, int low, int high) {
-  return value >= low && value <= high;
-}
-
 // --- The boss ---
 
 constexpr int kTimerSeconds = 40;
@@ -37,11 +29,7 @@ constexpr int kDown = 90;
 constexpr double kWanderReach = 12.5;
 
 void midboss_arrive(Enemy& e) {
-  kind_begin(e, kMidboss);
-  game.boss_active = true;
-  e.is_boss = true;
-  game.boss_hp_full = e.hp;
-  game.boss_timer = kTimerSeconds;
+  boss_begin(e, kMidboss, kTimerSeconds);
   // The wings place themselves by the boss's published cell, at once and
   // while it descends: publish before they are spawned, or they would stand
   // where the last boss (or none) left the globals.
@@ -66,16 +54,16 @@ void midboss_fire(Enemy& e) {
   const int r = e.age % kBossCycle;
   const int x = gun_x(e);
   const int y = gun_y(e);
-  if (between(r, 1, 149) && e.age % 8 == 0) {
+  if (within(r, 1, 149) && e.age % 8 == 0) {
     // Two lines of fire that sweep across each other.
     enemy_sound(e, SFX_ENEMY_GUN);
     const int sweep = e.age % 50;
     enemy_bullet_spawn(x + 1, y + 4, 45, sweep + 30, bullet_star, *e.world);
     enemy_bullet_spawn(x - 1, y + 4, 45, 150 - sweep, bullet_star, *e.world);
-  } else if (between(r, 201, 350) && e.age % 15 == 0) {
+  } else if (within(r, 201, 350) && e.age % 15 == 0) {
     enemy_sound(e, SFX_ENEMY_SHOTGUN);
     fire_volley(e, x, y + 3, 40, {67, 90, 112}, bullet_star);
-  } else if (between(r, 401, 550) && e.age % 50 == 0) {
+  } else if (within(r, 401, 550) && e.age % 50 == 0) {
     enemy_bullet_spawn(x, y + 2, 65, 0, shell_aimed, *e.world);
   }
   if (e.age % kMissileEvery == 0) {
@@ -133,8 +121,8 @@ void wing_fire(Enemy& e) {
   const double s = std::sin((e.age - 55) / 12.5 * 1.570796);
   const int sway_right = whole(90 + 10 * s);
   const int sway_left = whole(90 - 10 * s);
-  const bool missile_window = between(r, 101, 200);
-  const bool sway_window = between(r, 301, 375) && e.age % 5 == 0;
+  const bool missile_window = within(r, 101, 200);
+  const bool sway_window = within(r, 301, 375) && e.age % 5 == 0;
   switch (e.phase) {
     case 0:
       if (missile_window && e.age % 25 == 0) {

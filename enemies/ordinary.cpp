@@ -13,9 +13,6 @@ constexpr int kBurstCycle = 100;
 constexpr int kSecondHalf = 50;
 constexpr int kGunRow = 3;
 
-int whole(double value) {
-  return static_cast<int>(std::trunc(value));
-}
 }  // namespace
 
 void turn_by(Enemy& enemy, int degrees) {

@@ -4,11 +4,6 @@
 
 #include "game/records.h"
 
-// An age or count range of a timetable, both ends included.
-inline bool within(int value, int from, int to) {
-  return value >= from && value <= to;
-}
-
 // Keeps the speed and turns the heading by whole degrees.
 void turn_by(Enemy& enemy, int degrees);
 // Keeps the heading and slows by `step` hundredths; returns the new speed.
