@@ -2,7 +2,9 @@
 
 #include <cctype>
 
-#include "frontend/end_screens.h"
+#include "frontend/continue_offer.h"
+#include "frontend/demo_end_screen.h"
+#include "frontend/name_entry.h"
 #include "frontend/score_table.h"
 #include "frontend/scoreboard.h"
 #include "fx/particle.h"

@@ -1,0 +1,290 @@
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "frontend/continue_offer.h"
+#include "frontend/credits.h"
+#include "frontend/demo_end_screen.h"
+#include "frontend/logo.h"
+#include "frontend/name_entry.h"
+#include "frontend/options.h"
+#include "frontend/remap.h"
+#include "frontend/scoreboard.h"
+#include "frontend/title_menu.h"
+#include "fx/glyph.h"
+#include "game/director.h"
+#include "game/game_loop.h"
+#include "game/globals.h"
+#include "shell/input.h"
+#include "shell/platform.h"
+#include "shell/settings.h"
+#include "shell/sound.h"
+#include "tests/harness.h"
+
+namespace {
+
+constexpr int kIntro = 80;
+
+// Holds what a step names: 'd' down, 'u' up, 'r' down-right, 'e' Enter, '.' nothing.
+void hold_step(char step) {
+  auto hold = [](TCOD_keycode_t vk, bool down) {
+    if (platform_key_down(vk) != down) platform_script_key(vk, vk == TCODK_ENTER ? '\r' : 0, down);
+  };
+  hold(TCODK_DOWN, step == 'd' || step == 'r');
+  hold(TCODK_UP, step == 'u');
+  hold(TCODK_RIGHT, step == 'r');
+  hold(TCODK_ENTER, step == 'e');
+}
+
+// A keystroke: '<' is the left arrow and '^' Shift (no character), '\n' Enter.
+void tap(char c) {
+  TCOD_keycode_t vk = c == '\n' ? TCODK_ENTER : c == '<' ? TCODK_LEFT : TCODK_CHAR;
+  if (c == '^') vk = TCODK_SHIFT;
+  int ch = c == '\n' ? '\r' : (c == '<' || c == '^') ? 0 : c;
+  press_key(vk, ch);
+  release_key(vk, ch);
+}
+
+std::string text_at(int x, int y, int length) {
+  std::string text = screen_text(x, y, length);
+  text.erase(0, text.find_first_not_of(" ?"));  // '?': a box side
+  text.erase(text.find_last_not_of(" ?") + 1);
+  return text;
+}
+
+// Runs a screen with one held step per flush from flush `from` on; the
+// window closes after the last. `observe` sees every flush first.
+void run(void (*screen)(), const std::string& steps, int from = 1,
+         const std::function<void(int)>& observe = {}) {
+  platform_script_on_flush([&](int frame) {
+    if (observe) observe(frame);
+    size_t step = static_cast<size_t>(std::max(0, frame - from));
+    if (frame < from) return;
+    if (step >= steps.size()) return platform_script_close_window();
+    hold_step(steps[step]);
+  });
+  screen();
+  platform_script_on_flush(nullptr);
+}
+
+// Each line of a logo block where it should stand, cut at the console's edges.
+bool block_at(const char* block, int x, int y) {
+  std::istringstream lines(block);
+  for (std::string line; std::getline(lines, line) && y < 70; ++y) {
+    int shown = std::min(static_cast<int>(line.size()), 50 - x);
+    if (shown > 0 && screen_text(x, y, shown) != line.substr(0, static_cast<size_t>(shown))) {
+      return false;
+    }
+  }
+  return true;
+}
+
+std::string highlighted() {
+  for (int y = 26; y <= 34; y += 2) {
+    std::string row = screen_text(0, y, 50);
+    int x = static_cast<int>(row.find_first_not_of(' '));
+    if (x >= 0 && !(cell_fg(x, y) == TCOD_gray)) return text_at(0, y, 50);
+  }
+  return "";
+}
+
+size_t most_bullets = 0;
+void count_bullets(Director& director) {
+  most_bullets = std::max(most_bullets, director.world->player_bullets.size());
+}
+
+}  // namespace
+
+class Menus : public GameTest {};
+
+TEST_F(Menus, TheHighlightMovesOncePerChangeAndDoesNotWrap) {
+  struct Case {
+    const char *steps, *selected;
+    int selects;
+  } cases[] = {{"dddd.", "Scoreboard", 1},  {"dd.d.", "Options", 2},
+               {"drd.", "Options", 2},      {"u.", "Start Game", 1},
+               {"d.d.d.d.d.d.", "QUIT", 6}, {"d.d.u.", "Scoreboard", 3}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.steps);
+    platform_script_begin();
+    sound_clear_played();
+    std::string last;
+    run(title_menu, c.steps, kIntro + 1, [&](int) { last = highlighted(); });
+    EXPECT_EQ(last, c.selected);
+    EXPECT_EQ(std::count_if(sound_played().begin(), sound_played().end(),
+                            [](const SoundPlay& p) { return p.effect == SFX_SELECT; }),
+              c.selects);
+  }
+}
+
+TEST_F(Menus, TheLogoRisesAndSlidesInThenStandsOverTheMenu) {
+  struct Place {
+    int frame;
+    const char* block;
+    int x, y;
+  } places[] = {{17, kLogoEmber, 6, 69},  {46, kLogoEmber, 6, 40},   {46, kLogoVortex, 47, 10},
+                {80, kLogoEmber, 6, 6},   {80, kLogoVortex, 13, 10}, {81, kLogoEmber, 6, 5},
+                {81, kLogoVortex, 12, 10}};
+  std::string wrong, item_at_80, notice;
+  run(title_menu, ".", kIntro + 1, [&](int frame) {
+    if (frame == 5) tap('a');  // keys do not shorten the intro
+    for (const Place& p : places) {
+      if (p.frame == frame && !block_at(p.block, p.x, p.y)) wrong += screen_dump(0, 69);
+    }
+    if (frame == kIntro) item_at_80 = text_at(0, 26, 50);
+    if (frame == kIntro + 1) notice = text_at(24, 60, 26);
+  });
+  EXPECT_EQ(wrong, "");
+  EXPECT_EQ(item_at_80, "");
+  EXPECT_EQ(notice, "Arrows, Enter to choose");
+}
+
+TEST_F(Menus, TheColourGoesOnAcrossTheCreditsWhichStartTheirsAgain) {
+  std::vector<TCOD_color_t> menu, credits;
+  std::string back_on, heading, last;
+  run(title_menu, "d.d.d.e...e...", kIntro + 1, [&](int frame) {
+    if (frame <= kIntro) return;
+    bool on_menu = text_at(0, 26, 50) == "Start Game";
+    (on_menu ? menu : credits).push_back(on_menu ? cell_fg(6, 6) : cell_fg(13, 20));
+    if (on_menu && !credits.empty()) back_on = highlighted();
+    if (!on_menu) heading = screen_text(0, 20, 50), last = text_at(0, 36, 50);
+  });
+  ASSERT_GE(credits.size(), 3u);
+  for (size_t k = 0; k < menu.size(); ++k) EXPECT_EQ(menu[k], cycle_colour(int(k))) << k;
+  for (size_t k = 0; k < credits.size(); ++k) EXPECT_EQ(credits[k], cycle_colour(int(k))) << k;
+  EXPECT_EQ(back_on, "Credits");
+  EXPECT_EQ(heading, std::string(13, ' ') + "Program, design and sound" + std::string(12, ' '));
+  EXPECT_EQ(last, "GoogleTest https://github.com/google/googletest");  // nothing cut
+}
+
+TEST_F(Menus, QuitReturnsToMainWithTheWindowOpen) {
+  run(title_menu, "d.d.d.d.e.....", kIntro + 1);
+  EXPECT_FALSE(platform_window_closed());
+  EXPECT_EQ(platform_script_frames(), kIntro + 9);
+}
+
+TEST_F(Menus, OptionsExitAndSaveWritesBothFilesColourModesUnchangedStarsNever) {
+  struct Case {
+    const char *before, *steps, *after;
+    int stars;
+    std::vector<std::string> sizes;
+  } cases[] = {{"1 0 1 2", "d.d.d.d.d.d.e", "1 0 1 2", 1, {"x2"}},
+               {"1 0 1 2", "e.d.e.d.d.d.d.e", "1 0 0 2", 0, {"x2"}},
+               {"0 0 0 0", "d.d.e.e.e.d.d.d.e", "0 0 0 0", 1, {"x1", "x1.5", "x2", "x1"}}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.steps);
+    platform_script_begin();
+    input_reset();
+    write_file(data_file("userprefs.data"), c.before);
+    settings_load();
+    settings.stars = 1;
+    std::vector<std::string> sizes;
+    run(options_screen, c.steps, 1, [&](int) {
+      if (sizes.empty() || sizes.back() != text_at(32, 30, 8)) sizes.push_back(text_at(32, 30, 8));
+    });
+    EXPECT_FALSE(platform_window_closed());
+    EXPECT_EQ(read_file(data_file("userprefs.data")), c.after);
+    EXPECT_EQ(read_file(data_file("controls.data")),
+              std::string("zxcp\1\0\0\0\2\0\0\0\3\0\0\0\4\0\0\0", 20));
+    EXPECT_EQ(settings.stars, c.stars);
+    EXPECT_EQ(sizes, c.sizes);
+  }
+}
+
+TEST_F(Menus, RemapKeyboardStoresLowerCaseCharactersAndTheGameFiresOnThem) {
+  struct Case {
+    std::vector<std::string> strokes;  // per flush
+    const char* keys;
+  } cases[] = {{{"qq", "b"}, "qqb"}, {{"<^\n", "a", "s", "d"}, "asd"}, {{"Q", "x", "c"}, "qxc"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.keys);
+    platform_script_begin();
+    release_key(TCODK_ENTER, '\r');  // the key that chose the option, let go
+    platform_script_on_flush([&](int frame) {
+      if (frame <= static_cast<int>(c.strokes.size()))
+        for (char k : c.strokes[size_t(frame - 1)]) tap(k);
+      if (frame > 20) platform_script_close_window();
+    });
+    remap_keyboard();
+    EXPECT_FALSE(platform_window_closed());
+    EXPECT_EQ(
+        std::string({char(controls.fire_key), char(controls.charge_key), char(controls.bomb_key)}),
+        c.keys);
+  }
+  // The next game fires on the shifted Q of the last case, and no longer on z.
+  for (auto [held, fires] : {std::pair{'q', true}, std::pair{'z', false}}) {
+    platform_script_begin();
+    input_reset();
+    most_bullets = 0;
+    platform_script_on_flush([held](int frame) {
+      if (frame == 70) press_char(held);
+      if (frame == 90) platform_script_close_window();
+    });
+    game_play(count_bullets);
+    EXPECT_EQ(most_bullets > 0, fires) << held;
+  }
+}
+
+TEST_F(Menus, RemapControllerTakesTheHighestButtonDownAndNeedsAJoystick) {
+  remap_controller();
+  EXPECT_EQ(platform_script_frames(), 0);  // no joystick: nothing drawn
+  platform_script_joystick_attach();
+  platform_script_button(1, true);  // the fire button that chose the option, still down
+  std::string prompt;
+  int flushes_of_prompt = 0;
+  platform_script_on_flush([&](int frame) {
+    flushes_of_prompt = text_at(0, 34, 50) == prompt ? flushes_of_prompt + 1 : 1;
+    prompt = text_at(0, 34, 50);
+    if (frame == 1) platform_script_button(1, false);
+    // Down on a prompt's first flush, up on its next.
+    if (prompt == "Press button for fire:") platform_script_button(5, flushes_of_prompt == 1);
+    if (prompt == "Press button for charged shot:")
+      platform_script_button(7, flushes_of_prompt == 1);
+    if (prompt == "Press button for bomb:")
+      platform_script_button(2, true), platform_script_button(9, true);
+    if (frame > 50) platform_script_close_window();
+  });
+  remap_controller();
+  EXPECT_FALSE(platform_window_closed());
+  EXPECT_EQ(std::vector<int>({controls.fire_button, controls.charge_button, controls.bomb_button}),
+            std::vector<int>({5, 7, 9}));
+}
+
+// A closed window leaves every screen at once, writing nothing.
+TEST_F(Menus, AClosedWindowLeavesEveryScreenWithoutWritingAFile) {
+  Score result;
+  auto qualifying = [&] { result = Score{}, result.score = 5001; };
+  struct Case {
+    const char* screen;
+    std::function<void()> run;
+    const char* strokes;  // one a flush before the close
+    int frames;           // the closing screen flushes once more after its entry
+  } cases[] = {
+      {"intro", title_menu, "", 4},
+      {"menu", [] { run(title_menu, "...", kIntro + 1); }, "", kIntro + 4},  // run closes it
+      {"options", [] { run(options_screen, "e.."); }, "", 4},
+      {"remap keyboard", remap_keyboard, "", 4},
+      {"remap controller", [] { platform_script_joystick_attach(), remap_controller(); }, "", 4},
+      {"credits", credits_screen, "", 4},
+      {"scoreboard", scoreboard_show, "", 4},
+      {"name entry", [&] { qualifying(), name_entry(result); }, "ab", 4},
+      {"continue offer", [] { EXPECT_TRUE(continue_offer()); }, "", 4},
+      {"closing screen", [&] { qualifying(), demo_end_screen(result); }, "ab", 5},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.screen);
+    platform_script_begin();
+    game.continues_left = 3;
+    platform_script_on_flush([&](int frame) {
+      if (frame <= int(std::strlen(c.strokes))) tap(c.strokes[frame - 1]);
+      if (frame == 4) platform_script_close_window();
+    });
+    c.run();
+    EXPECT_EQ(platform_script_frames(), c.frames);
+    EXPECT_TRUE(std::filesystem::is_empty(test_folder() + "data"));
+  }
+}
