@@ -14,6 +14,7 @@
 #include "game/player.h"
 #include "game/score.h"
 #include "game/screen.h"
+#include "game/trace.h"
 #include "game/world.h"
 #include "shell/console.h"
 #include "shell/input.h"
@@ -142,7 +143,9 @@ bool poll_game_input(Player& player) {
 }
 
 void game_run() {
+  trace_game_start();
   game_play(level_script);
+  trace_game_end();
 }
 
 void game_play(DirectorStep step) {
@@ -156,7 +159,7 @@ void game_play(DirectorStep step) {
   int countdown = kEndingFrames;
   bool game_over = false;
 
-  while (!platform_window_closed()) {
+  for (int frame = 0; !platform_window_closed(); ++frame) {
     TCOD_console_clear(nullptr);
     TCOD_console_set_default_background(nullptr, TCOD_black);
     director_tick(*director);
@@ -194,6 +197,7 @@ void game_play(DirectorStep step) {
     }
 
     platform_flush();
+    trace_frame(frame, score, *world);
     if (!poll_game_input(*player)) game_over = true;
     game.player_prev_x = game.player_x;
     game.player_prev_y = game.player_y;

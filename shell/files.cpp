@@ -2,8 +2,31 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
+
+namespace {
+
+struct MemoryFiles {
+  bool on = false;
+  std::string folder;
+  std::map<std::string, std::vector<uint8_t>> files;
+};
+
+MemoryFiles memory;
+
+bool in_memory(const std::string& path) {
+  return memory.on && path.compare(0, memory.folder.size(), memory.folder) == 0;
+}
+
+}  // namespace
 
 std::optional<std::vector<uint8_t>> file_read(const std::string& path, size_t limit) {
+  if (in_memory(path)) {
+    auto found = memory.files.find(path);
+    if (found == memory.files.end()) return std::nullopt;
+    const auto& bytes = found->second;
+    return std::vector<uint8_t>(bytes.begin(), bytes.begin() + std::min(limit, bytes.size()));
+  }
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) return std::nullopt;
   std::vector<uint8_t> bytes;
@@ -19,6 +42,11 @@ std::optional<std::vector<uint8_t>> file_read(const std::string& path, size_t li
 }
 
 bool file_replace(const std::string& path, const void* data, size_t size) {
+  if (in_memory(path)) {
+    const auto* bytes = static_cast<const uint8_t*>(data);
+    memory.files[path].assign(bytes, bytes + size);
+    return true;
+  }
   std::string temporary = path + ".new";
   std::FILE* file = std::fopen(temporary.c_str(), "wb");
   if (!file) return false;
@@ -30,6 +58,24 @@ bool file_replace(const std::string& path, const void* data, size_t size) {
     return false;
   }
   return true;
+}
+
+void files_memory_begin(const std::string& folder) {
+  memory = MemoryFiles{};
+  memory.on = true;
+  memory.folder = folder;
+}
+
+void files_memory_put(const std::string& path, std::vector<uint8_t> bytes) {
+  memory.files[path] = std::move(bytes);
+}
+
+void files_memory_end() {
+  memory = MemoryFiles{};
+}
+
+bool files_in_memory() {
+  return memory.on;
 }
 
 void put_le32(uint8_t* out, uint32_t value) {

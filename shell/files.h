@@ -15,6 +15,14 @@ std::optional<std::vector<uint8_t>> file_read(const std::string& path, size_t li
 // false (and leaves `path` untouched) when the folder cannot be written.
 bool file_replace(const std::string& path, const void* data, size_t size);
 
+// While a recorded game plays back, the files of the data folder live in
+// memory: reads see the copy, writes replace it, and nothing in the folder is
+// read or written. `folder` ends with a slash.
+void files_memory_begin(const std::string& folder);
+void files_memory_put(const std::string& path, std::vector<uint8_t> bytes);
+void files_memory_end();
+bool files_in_memory();
+
 // Little-endian fields of the binary data files.
 void put_le32(uint8_t* out, uint32_t value);
 uint32_t get_le32(const uint8_t* in);

@@ -2,41 +2,140 @@
 
 #include <SDL.h>
 
+#include <algorithm>
+#include <cstdint>
+
 #include "shell/platform.h"
 #include "shell/settings.h"
 
 namespace {
 
-struct EdgeMemory {
-  bool key = false;
-  bool button = false;
-  bool enter = false;
+struct Edge {
+  bool down = false;
+  bool ahead = false;
+  int key = -1;                     // the key its presses were counted for
+  uint32_t seen = 0;                // the presses counted at the last reading
+  int64_t read_at = INT64_MIN / 2;  // the frame of the last reading
 };
 
-struct InputMemory {
-  EdgeMemory fire, charged_shot, bomb, accept;
+struct Reader {
+  Edge key, button, enter;
 };
 
-InputMemory memory;
+// Fire, charged shot, bomb, accept.
+std::array<Reader, 4> readers;
+enum { kFire, kCharge, kBomb, kAccept };
 
-int edge(bool down, bool& remembered) {
-  if (!down && remembered) {
-    remembered = false;
+// A key's identity for the readers: its byte, or Enter by its key code.
+constexpr int kEnterKey = 256 + TCODK_ENTER;
+
+KeyPresses presses_of(int key) {
+  return key == kEnterKey ? platform_key_presses(TCODK_ENTER)
+                          : platform_mapped_key_presses(static_cast<uint8_t>(key));
+}
+
+bool held(int key) {
+  return key == kEnterKey ? platform_key_down(TCODK_ENTER)
+                          : platform_mapped_key_down(static_cast<uint8_t>(key));
+}
+
+// A button is read from its held state alone.
+int held_edge(bool down, Edge& edge) {
+  if (!down && edge.down) {
+    edge.down = false;
     return 0;
   }
-  if (down && !remembered) {
-    remembered = true;
+  if (down && !edge.down) {
+    edge.down = true;
     return 1;
+  }
+  return -1;
+}
+
+constexpr int64_t kStale = 2;
+
+int64_t age_of(const Edge& edge, int key) {
+  return edge.key == key ? std::min(kStale, platform_frame() - edge.read_at) : kStale;
+}
+
+// A key is read from its held state and from the presses the polls took, so
+// a press and release that both fall between two readings still count.
+int key_edge(int key, Edge& edge) {
+  KeyPresses counted = presses_of(key);
+  bool down = held(key);
+  // Presses from before the last frame belong to a screen that did not read
+  // this key (typing a name, say), and those of a key remapped since belong
+  // to another: they are not this reader's to report.
+  if (age_of(edge, key) >= kStale) {
+    edge.seen = counted.total - counted.this_frame;
+    edge.ahead = false;
+    edge.key = key;
+  }
+  edge.read_at = platform_frame();
+  uint32_t fresh = counted.total - edge.seen;
+  if (edge.ahead && fresh > 0) {
+    // The press the held state already reported has come through the poll.
+    edge.ahead = false;
+    edge.seen += 1;
+    fresh -= 1;
+  }
+  if (fresh > 0) {
+    if (!edge.down) {
+      edge.seen = counted.total;
+      edge.down = true;
+      return 1;
+    }
+    // Let go and pressed again since the last reading: the release now, the
+    // press (still counted as fresh) at the next reading.
+    edge.down = false;
+    return 0;
+  }
+  if (down && !edge.down) {
+    edge.down = true;
+    edge.ahead = true;
+    return 1;
+  }
+  if (!down && edge.down) {
+    edge.down = false;
+    return 0;
   }
   return -1;
 }
 
 // The key is consulted first, so a key edge hides a button edge of the same
 // frame; the button's edge then comes on a later call.
-int read_edges(EdgeMemory& memory, uint8_t key, int button) {
-  int result = edge(platform_mapped_key_down(key), memory.key);
+int read_edges(Reader& reader, uint8_t key, int button) {
+  int result = key_edge(key, reader.key);
   if (result != -1) return result;
-  return edge(platform_joystick_button(button), memory.button);
+  return held_edge(platform_joystick_button(button), reader.button);
+}
+
+uint8_t reader_key(int reader) {
+  return reader == kCharge ? controls.charge_key
+         : reader == kBomb ? controls.bomb_key
+                           : controls.fire_key;
+}
+
+SourceMemory memory_of(const Edge& edge, int key) {
+  SourceMemory memory;
+  memory.down = edge.down;
+  memory.age = static_cast<uint8_t>(age_of(edge, key));
+  // A stale memory forgets its presses at its next reading anyway.
+  if (memory.age < kStale) {
+    memory.ahead = edge.ahead;
+    memory.pending = presses_of(key).total - edge.seen;
+  }
+  return memory;
+}
+
+Edge edge_of(const SourceMemory& memory, int key) {
+  Edge edge;
+  edge.down = memory.down;
+  edge.ahead = memory.ahead;
+  edge.key = key;
+  edge.seen = presses_of(key).total - memory.pending;
+  edge.read_at = platform_frame() - std::min<int64_t>(memory.age, kStale);
+  return edge;
 }
 
 }  // namespace
@@ -61,23 +160,46 @@ int read_direction() {
 }
 
 int read_fire() {
-  return read_edges(memory.fire, controls.fire_key, controls.fire_button);
+  return read_edges(readers[kFire], controls.fire_key, controls.fire_button);
 }
 
 int read_charged_shot() {
-  return read_edges(memory.charged_shot, controls.charge_key, controls.charge_button);
+  return read_edges(readers[kCharge], controls.charge_key, controls.charge_button);
 }
 
 int read_bomb() {
-  return read_edges(memory.bomb, controls.bomb_key, controls.bomb_button);
+  return read_edges(readers[kBomb], controls.bomb_key, controls.bomb_button);
 }
 
 int read_accept() {
-  int result = read_edges(memory.accept, controls.fire_key, controls.fire_button);
+  int result = read_edges(readers[kAccept], controls.fire_key, controls.fire_button);
   if (result != -1) return result;
-  return edge(platform_key_down(TCODK_ENTER), memory.accept.enter);
+  return key_edge(kEnterKey, readers[kAccept].enter);
 }
 
 void input_reset() {
-  memory = InputMemory{};
+  for (int r = 0; r < 4; ++r) {
+    readers[r] = Reader{};
+    readers[r].key = edge_of(SourceMemory{false, false, 0, 0}, reader_key(r));
+    readers[r].enter = edge_of(SourceMemory{false, false, 0, 0}, kEnterKey);
+  }
+}
+
+InputMemory input_memory() {
+  InputMemory memory;
+  for (int r = 0; r < 4; ++r) {
+    memory[r].key = memory_of(readers[r].key, reader_key(r));
+    memory[r].button.down = readers[r].button.down;
+    memory[r].enter = memory_of(readers[r].enter, kEnterKey);
+  }
+  return memory;
+}
+
+void input_restore(const InputMemory& memory) {
+  for (int r = 0; r < 4; ++r) {
+    readers[r].key = edge_of(memory[r].key, reader_key(r));
+    readers[r].button = Edge{};
+    readers[r].button.down = memory[r].button.down;
+    readers[r].enter = edge_of(memory[r].enter, kEnterKey);
+  }
 }

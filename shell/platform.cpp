@@ -3,12 +3,18 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <array>
 #include <bitset>
 #include <cctype>
 #include <deque>
 #include <filesystem>
 #include <set>
 #include <utility>
+
+#include "shell/platform_state.h"
+#include "shell/settings.h"
+
+using namespace seam;  // the seam's own state
 
 namespace {
 
@@ -18,9 +24,6 @@ namespace {
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
 TCOD_key_t tcod_check_for_keypress(int flags) {
   return TCOD_console_check_for_keypress(flags);
-}
-TCOD_key_t tcod_wait_for_keypress() {
-  return TCOD_console_wait_for_keypress(true);
 }
 bool tcod_is_key_pressed(TCOD_keycode_t key) {
   return TCOD_console_is_key_pressed(key);
@@ -32,30 +35,12 @@ void tcod_keyboard_repeat_off() {
 
 constexpr int kConsoleWidth = 50;
 constexpr int kConsoleHeight = 70;
-constexpr int kFramesPerSecond = 60;
-constexpr int kVirtualButtons = 16;
+constexpr int kSampledButtons = 32;
 
-struct Script {
-  bool on = false;
-  std::deque<TCOD_key_t> events;
-  std::set<int> held_keys;      // TCOD key codes
-  std::bitset<256> held_bytes;  // control-mapping key bytes
-  bool window_closed = false;
-  int frames = 0;
-  std::function<void(int)> on_flush;
-  int virtual_joystick = -1;
-};
-
-struct Platform {
-  std::string base_path;
-  SDL_Joystick* joystick = nullptr;
-  // Keys whose press has been delivered and whose release has not: a second
-  // press of one of them is the system's auto-repeat.
-  std::set<std::pair<int, int>> keys_down;
-  Script script;
-};
-
-Platform platform;
+// The keys a sample holds, in the order of their HeldKey bits.
+constexpr std::array<TCOD_keycode_t, 9> kSampledKeys = {TCODK_UP,    TCODK_DOWN, TCODK_LEFT,
+                                                        TCODK_RIGHT, TCODK_KP2,  TCODK_KP4,
+                                                        TCODK_KP6,   TCODK_KP8,  TCODK_ENTER};
 
 std::pair<int, int> stroke_of(const TCOD_key_t& key) {
   int c = key.vk == TCODK_CHAR ? std::tolower(static_cast<unsigned char>(key.c)) : 0;
@@ -72,23 +57,221 @@ bool stroke_filter(const TCOD_key_t& key) {
 }
 
 TCOD_key_t raw_key() {
-  if (!platform.script.on) {
+  if (platform.source == Source::real) {
     return tcod_check_for_keypress(TCOD_KEY_PRESSED | TCOD_KEY_RELEASED);
   }
-  TCOD_key_t key{};
-  key.vk = TCODK_NONE;
-  if (!platform.script.events.empty()) {
-    key = platform.script.events.front();
-    platform.script.events.pop_front();
-  }
+  if (platform.script.events.empty()) return no_key();
+  TCOD_key_t key = platform.script.events.front();
+  platform.script.events.pop_front();
   return key;
 }
 
-int key_byte(int c) {
-  return std::tolower(c & 0xff);
+// --- Entries: key events as a recording holds them ---
+
+constexpr std::pair<bool TCOD_key_t::*, uint8_t> kModifiers[] = {
+    {&TCOD_key_t::shift, kEntryShift},     {&TCOD_key_t::lalt, kEntryLeftAlt},
+    {&TCOD_key_t::lctrl, kEntryLeftCtrl},  {&TCOD_key_t::lmeta, kEntryLeftMeta},
+    {&TCOD_key_t::ralt, kEntryRightAlt},   {&TCOD_key_t::rctrl, kEntryRightCtrl},
+    {&TCOD_key_t::rmeta, kEntryRightMeta},
+};
+
+InputEntry entry_of(const TCOD_key_t& key) {
+  InputEntry entry;
+  entry.vk = static_cast<uint8_t>(key.vk);
+  entry.c = static_cast<uint8_t>(key.c);
+  entry.flags = key.pressed ? kEntryPressed : 0;
+  for (auto [field, bit] : kModifiers) {
+    if (key.*field) entry.flags |= bit;
+  }
+  return entry;
+}
+
+TCOD_key_t key_of(const InputEntry& entry) {
+  TCOD_key_t key = no_key();
+  key.vk = static_cast<TCOD_keycode_t>(entry.vk);
+  key.c = static_cast<char>(entry.c);
+  key.pressed = (entry.flags & kEntryPressed) != 0;
+  for (auto [field, bit] : kModifiers) key.*field = (entry.flags & bit) != 0;
+  return key;
+}
+
+void record_entry(const InputEntry& entry) {
+  if (platform.recording.on) platform.recording.current.entries.push_back(entry);
+}
+
+// --- Samples ---
+
+constexpr std::array<uint8_t Controls::*, 3> kMappedKeys = {
+    &Controls::fire_key, &Controls::charge_key, &Controls::bomb_key};
+constexpr int kFirstMappedBit = 9;
+
+void sample_joystick(Sample& sample) {
+  sample.hat = SDL_JoystickGetHat(platform.joystick, 0);
+  int buttons = std::min(kSampledButtons, platform_joystick_button_count());
+  for (int b = 0; b < buttons; ++b) {
+    if (SDL_JoystickGetButton(platform.joystick, b) != 0) sample.buttons |= 1u << b;
+  }
+}
+
+Sample take_sample() {
+  Sample sample;
+  for (size_t i = 0; i < kSampledKeys.size(); ++i) {
+    bool down = platform.source == Source::script
+                    ? platform.script.held_keys.count(kSampledKeys[i]) > 0
+                    : tcod_is_key_pressed(kSampledKeys[i]);
+    if (down) sample.keys |= static_cast<uint16_t>(1u << i);
+  }
+  if (platform.source == Source::script) {
+    sample.bytes = platform.script.held_bytes;
+  } else {
+    int count = 0;
+    const Uint8* state = SDL_GetKeyboardState(&count);
+    for (int code = SDL_SCANCODE_UNKNOWN + 1; state && code < count; ++code) {
+      if (!state[code]) continue;
+      SDL_Keycode key = SDL_GetKeyFromScancode(static_cast<SDL_Scancode>(code));
+      if (key > 0 && key < 256) sample.bytes[static_cast<size_t>(key)] = true;
+    }
+  }
+  sample_joystick(sample);
+  return sample;
+}
+
+const Sample& sample() {
+  if (!platform.sampled) {
+    platform.sample = take_sample();
+    platform.sampled = true;
+  }
+  return platform.sample;
+}
+
+uint16_t held_bits(const Sample& sample) {
+  uint16_t held = sample.keys;
+  for (size_t i = 0; i < kMappedKeys.size(); ++i) {
+    if (sample.bytes[controls.*kMappedKeys[i]]) {
+      held |= static_cast<uint16_t>(1u << (kFirstMappedBit + i));
+    }
+  }
+  return held;
+}
+
+Sample sample_of(const InputFrame& frame) {
+  Sample sample;
+  sample.keys = frame.held & ((1u << kFirstMappedBit) - 1);
+  for (size_t i = 0; i < kMappedKeys.size(); ++i) {
+    if (frame.held & (1u << (kFirstMappedBit + i))) sample.bytes[controls.*kMappedKeys[i]] = true;
+  }
+  sample.hat = frame.hat;
+  sample.buttons = frame.buttons;
+  return sample;
+}
+
+// --- Recording and playback, frame by frame ---
+
+void record_frame_end() {
+  Recording& recording = platform.recording;
+  InputFrame& frame = recording.current;
+  // A poll past the recorded entries finds nothing, so the polls that found
+  // nothing at the end of a frame need no entries.
+  while (!frame.entries.empty() && frame.entries.back() == InputEntry{}) frame.entries.pop_back();
+  frame.held = held_bits(platform.sample);
+  frame.hat = platform.sample.hat;
+  frame.buttons = platform.sample.buttons;
+  if (!recording.frames.empty() && recording.frames.back().same_input(frame)) {
+    recording.frames.back().repeat += 1;
+  } else {
+    recording.frames.push_back(std::move(frame));
+  }
+  frame = InputFrame{};
+}
+
+void playback_load() {
+  Playback& playback = platform.playback;
+  if (playback.frame >= playback.frames.size()) {
+    playback.past_end = true;
+    platform.sample = Sample{};
+  } else {
+    platform.sample = sample_of(playback.frames[playback.frame]);
+  }
+  platform.sampled = true;
+}
+
+void playback_frame_end() {
+  Playback& playback = platform.playback;
+  if (playback.past_end) return;
+  const InputFrame& frame = playback.frames[playback.frame];
+  if (playback.entry != frame.entries.size()) playback.out_of_step = true;
+  playback.entry = 0;
+  if (++playback.repeats_done >= frame.repeat) {
+    playback.repeats_done = 0;
+    playback.frame += 1;
+  }
+  playback_load();
+}
+
+// The real keyboard still counts during a playback in the window: Escape or
+// closing the window ends it.
+void playback_watch_window() {
+  for (TCOD_key_t key = tcod_check_for_keypress(TCOD_KEY_PRESSED | TCOD_KEY_RELEASED);
+       key.vk != TCODK_NONE; key = tcod_check_for_keypress(TCOD_KEY_PRESSED | TCOD_KEY_RELEASED)) {
+    if (key.vk == TCODK_ESCAPE && key.pressed) platform.playback.aborted = true;
+  }
+  if (TCOD_console_is_window_closed()) platform.playback.aborted = true;
+}
+
+// The next recorded event; false for a poll that found nothing.
+bool playback_next(TCOD_key_t& key) {
+  Playback& playback = platform.playback;
+  for (;;) {
+    if (playback.past_end) return false;
+    const InputFrame& frame = playback.frames[playback.frame];
+    if (playback.entry >= frame.entries.size()) return false;
+    const InputEntry& entry = frame.entries[playback.entry++];
+    if (entry.vk == kEntryClosed) {
+      playback.closed_seen = true;
+      continue;
+    }
+    if (entry.vk == TCODK_NONE) return false;
+    key = key_of(entry);
+    return true;
+  }
+}
+
+void add_press(PressCount& count) {
+  if (count.frame != platform.frame) {
+    count.before = count.total;
+    count.frame = platform.frame;
+  }
+  count.total += 1;
+}
+
+void count_press(const TCOD_key_t& key) {
+  add_press(platform.presses_by_code[static_cast<uint8_t>(key.vk)]);
+  if (key.c != 0) add_press(platform.presses_by_byte[key_byte(key.c)]);
+}
+
+KeyPresses presses_of(const PressCount& count) {
+  uint32_t before = count.frame == platform.frame ? count.before : count.total;
+  return {count.total, count.total - before};
 }
 
 }  // namespace
+
+namespace seam {
+
+Platform platform;
+
+void script_changed() {
+  if (platform.source == Source::script) platform.sampled = false;
+}
+
+void reset_keyboard() {
+  platform.keys_down.clear();
+  platform.sampled = false;
+  platform.hook_frames = 0;
+  platform.on_flush = nullptr;
+}
+
+}  // namespace seam
 
 const std::string& platform_base_path() {
   if (platform.base_path.empty()) {
@@ -108,9 +291,13 @@ std::string platform_asset_path(const std::string& relative) {
   return platform_base_path() + relative;
 }
 
+std::string platform_data_folder() {
+  return platform_asset_path("data/");
+}
+
 void platform_make_data_folder() {
   std::error_code ignored;
-  std::filesystem::create_directories(platform_asset_path("data"), ignored);
+  std::filesystem::create_directories(platform_data_folder(), ignored);
 }
 
 void platform_joystick_open() {
@@ -137,63 +324,107 @@ void platform_window_icon(const std::string& bmp_path) {
 }
 
 void platform_flush() {
-  if (platform.script.on) {
-    ++platform.script.frames;
-    if (platform.script.on_flush) platform.script.on_flush(platform.script.frames);
+  platform.frame += 1;
+  if (platform.source != Source::real) {
+    platform.hook_frames += 1;
+    if (platform.on_flush) platform.on_flush(platform.hook_frames);
   }
   TCOD_console_flush();
+  if (platform.recording.on) record_frame_end();
+  if (platform.source == Source::playback) {
+    if (platform.playback.paced) playback_watch_window();
+    playback_frame_end();
+  } else {
+    platform.sampled = false;
+  }
 }
 
 bool platform_window_closed() {
-  if (platform.script.on && platform.script.window_closed) return true;
-  return TCOD_console_is_window_closed();
+  if (platform.source == Source::playback) {
+    Playback& playback = platform.playback;
+    if (playback.aborted || playback.past_end || playback.closed_seen) return true;
+    const auto& entries = playback.frames[playback.frame].entries;
+    if (playback.entry < entries.size() && entries[playback.entry].vk == kEntryClosed) {
+      playback.entry += 1;
+      playback.closed_seen = true;
+    }
+    return playback.closed_seen;
+  }
+  bool closed = (platform.source == Source::script && platform.script.window_closed) ||
+                TCOD_console_is_window_closed();
+  if (closed && platform.recording.on && !platform.recording.closed_marked) {
+    platform.recording.closed_marked = true;
+    InputEntry mark;
+    mark.vk = kEntryClosed;
+    record_entry(mark);
+  }
+  return closed;
+}
+
+int64_t platform_frame() {
+  return platform.frame;
 }
 
 TCOD_key_t platform_poll_key(int flags) {
   for (;;) {
-    TCOD_key_t key = raw_key();
-    if (key.vk == TCODK_NONE) return key;
-    if (!stroke_filter(key)) continue;
+    TCOD_key_t key;
+    if (platform.source == Source::playback) {
+      if (!playback_next(key)) return no_key();
+    } else {
+      key = raw_key();
+      if (key.vk == TCODK_NONE) {
+        record_entry(InputEntry{});
+        return key;
+      }
+      if (!stroke_filter(key)) continue;
+      record_entry(entry_of(key));
+    }
+    if (key.pressed) count_press(key);
     int kind = key.pressed ? TCOD_KEY_PRESSED : TCOD_KEY_RELEASED;
     if (flags & kind) return key;
   }
 }
 
 TCOD_key_t platform_wait_key() {
-  for (;;) {
-    // A script queues its keys from the flush hook, so it is flushed while waiting.
-    TCOD_key_t key = platform.script.on ? raw_key() : tcod_wait_for_keypress();
-    if (key.vk == TCODK_NONE && platform_window_closed()) return key;
-    if (key.vk == TCODK_NONE) platform_flush();
-    if (key.vk != TCODK_NONE && stroke_filter(key) && key.pressed) return key;
+  // Never libtcod's own wait: it throws the queued events away, releases
+  // included, and the filter would then take the key's next press for a repeat.
+  while (!platform_window_closed()) {
+    platform_flush();
+    TCOD_key_t key = platform_poll_key(TCOD_KEY_PRESSED | TCOD_KEY_RELEASED);
+    if (key.vk != TCODK_NONE && key.pressed) return key;
   }
+  return no_key();
 }
 
 bool platform_key_down(TCOD_keycode_t key) {
-  if (platform.script.on) return platform.script.held_keys.count(key) > 0;
-  return tcod_is_key_pressed(key);
+  auto at = std::find(kSampledKeys.begin(), kSampledKeys.end(), key);
+  if (at == kSampledKeys.end()) return false;
+  return (sample().keys >> (at - kSampledKeys.begin())) & 1u;
 }
 
 bool platform_mapped_key_down(uint8_t key) {
-  if (platform.script.on) return platform.script.held_bytes[key];
-  int count = 0;
-  const Uint8* state = SDL_GetKeyboardState(&count);
-  // A byte that names no key maps to scancode 0, which is never down.
-  SDL_Scancode code = SDL_GetScancodeFromKey(static_cast<SDL_Keycode>(key));
-  return state && code > SDL_SCANCODE_UNKNOWN && code < count && state[code];
+  return sample().bytes[key];
+}
+
+KeyPresses platform_key_presses(TCOD_keycode_t key) {
+  return presses_of(platform.presses_by_code[static_cast<uint8_t>(key)]);
+}
+
+KeyPresses platform_mapped_key_presses(uint8_t key) {
+  return presses_of(platform.presses_by_byte[key]);
 }
 
 void platform_joystick_update() {
-  SDL_JoystickUpdate();
+  if (platform.source != Source::playback) SDL_JoystickUpdate();
 }
 
 int platform_joystick_hat() {
-  return SDL_JoystickGetHat(platform.joystick, 0);
+  return sample().hat;
 }
 
 bool platform_joystick_button(int button) {
-  if (button < 0 || button >= platform_joystick_button_count()) return false;
-  return SDL_JoystickGetButton(platform.joystick, button) != 0;
+  if (button < 0 || button >= kSampledButtons) return false;
+  return (sample().buttons >> button) & 1u;
 }
 
 int platform_joystick_button_count() {
@@ -204,89 +435,46 @@ int platform_joystick_count() {
   return std::max(0, SDL_NumJoysticks());
 }
 
-// --- Script ---
+// --- Recording and playback ---
 
-void platform_script_begin() {
-  platform.script = Script{};
-  platform.script.on = true;
-  platform.keys_down.clear();
-  TCOD_sys_set_fps(0);
+void platform_record_begin() {
+  platform.recording = Recording{};
+  platform.recording.on = true;
 }
 
-void platform_script_end() {
-  platform_script_joystick_detach();
-  platform.script = Script{};
-  platform.keys_down.clear();
-  TCOD_sys_set_fps(kFramesPerSecond);
+std::vector<InputFrame> platform_record_end() {
+  if (!platform.recording.on) return {};
+  record_frame_end();
+  std::vector<InputFrame> frames = std::move(platform.recording.frames);
+  platform.recording = Recording{};
+  return frames;
 }
 
-bool platform_scripted() {
-  return platform.script.on;
+void platform_playback_begin(std::vector<InputFrame> frames, bool paced) {
+  Source resume = platform.source == Source::playback ? platform.playback.resume : platform.source;
+  platform.playback = Playback{};
+  platform.playback.frames = std::move(frames);
+  platform.playback.paced = paced;
+  platform.playback.resume = resume;
+  platform.source = Source::playback;
+  platform.hook_frames = 0;
+  TCOD_sys_set_fps(paced ? kFramesPerSecond : 0);
+  playback_load();
 }
 
-void platform_script_event(TCOD_key_t key) {
-  platform.script.events.push_back(key);
-}
-
-void platform_script_hold(TCOD_keycode_t vk, int c, bool down) {
-  if (vk != TCODK_CHAR) {
-    if (down) {
-      platform.script.held_keys.insert(vk);
-    } else {
-      platform.script.held_keys.erase(vk);
-    }
-  }
-  if (c != 0) platform.script.held_bytes[key_byte(c)] = down;
-}
-
-void platform_script_key(TCOD_keycode_t vk, int c, bool pressed) {
-  TCOD_key_t key{};
-  key.vk = vk;
-  key.c = static_cast<char>(c);
-  key.pressed = pressed;
-  platform_script_event(key);
-  platform_script_hold(vk, c, pressed);
-}
-
-void platform_script_release_all() {
-  platform.script.held_keys.clear();
-  platform.script.held_bytes.reset();
-}
-
-void platform_script_close_window() {
-  platform.script.window_closed = true;
-}
-
-void platform_script_joystick_attach() {
-  if (platform.script.virtual_joystick >= 0) return;
-  // A scripted window never has the focus, without which SDL drops joystick presses.
-  SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
-  SDL_InitSubSystem(SDL_INIT_JOYSTICK);
-  platform.script.virtual_joystick =
-      SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 2, kVirtualButtons, 1);
-  platform.joystick = SDL_JoystickOpen(platform.script.virtual_joystick);
-}
-
-void platform_script_joystick_detach() {
-  if (platform.script.virtual_joystick < 0) return;
-  SDL_JoystickClose(platform.joystick);
-  platform.joystick = nullptr;
-  SDL_JoystickDetachVirtual(platform.script.virtual_joystick);
-  platform.script.virtual_joystick = -1;
-}
-
-void platform_script_hat(int value) {
-  SDL_JoystickSetVirtualHat(platform.joystick, 0, static_cast<Uint8>(value));
-}
-
-void platform_script_button(int button, bool down) {
-  SDL_JoystickSetVirtualButton(platform.joystick, button, down ? 1 : 0);
-}
-
-void platform_script_on_flush(std::function<void(int)> hook) {
-  platform.script.on_flush = std::move(hook);
-}
-
-int platform_script_frames() {
-  return platform.script.frames;
+PlaybackEnd platform_playback_end() {
+  if (platform.source != Source::playback) return {};
+  Playback& playback = platform.playback;
+  PlaybackEnd end;
+  end.aborted = playback.aborted;
+  // The game must have ended in the last recorded frame, with all its input taken.
+  bool at_last = playback.frame + 1 == playback.frames.size() &&
+                 playback.repeats_done + 1 == playback.frames.back().repeat &&
+                 playback.entry == playback.frames.back().entries.size();
+  end.out_of_step = playback.out_of_step || !at_last;
+  platform.source = playback.resume;
+  platform.playback = Playback{};
+  platform.sampled = false;
+  TCOD_sys_set_fps(platform.source == Source::script ? 0 : kFramesPerSecond);
+  return end;
 }

@@ -1,16 +1,22 @@
 #pragma once
 // The one seam between the game and SDL2 / libtcod's window and input.
 //
-// Everything SDL2 and every libtcod input call goes through here. Under a
-// script (tests, tools, the benchmark) key events, held keys and the closed
-// window come from the script, the joystick is SDL's virtual one, and a flush
-// does not wait for the 60 fps pace.
+// Everything SDL2 and every libtcod input call goes through here. Input comes
+// from one of three sources: the real keyboard and joystick; a script (tests,
+// tools, the benchmark: key events, held keys and SDL's virtual joystick, with
+// flushes that do not wait for the 60 fps pace); or a recorded game played
+// back. Whatever the source, held keys, the hat and the buttons are sampled
+// once a frame (the time between two flushes), at the first question after
+// the flush, and every question of that frame is answered from the sample:
+// a recording of each frame's sample and of the key events its polls took
+// therefore plays back exactly.
 
 #include <libtcod.h>
 
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 // --- Files beside the executable ---
 // The folder of the running program (with a trailing slash); assets and data
@@ -18,6 +24,7 @@
 const std::string& platform_base_path();
 void platform_set_base_path(std::string folder);  // tools and tests
 std::string platform_asset_path(const std::string& relative);
+std::string platform_data_folder();  // with a trailing slash
 void platform_make_data_folder();
 
 // --- Start-up ---
@@ -29,6 +36,8 @@ void platform_window_icon(const std::string& bmp_path);
 // --- Frames ---
 void platform_flush();
 bool platform_window_closed();
+// Flushes since the program (or the current script) began.
+int64_t platform_frame();
 
 // --- Keyboard ---
 // One key event, or vk TCODK_NONE. `flags` is TCOD_KEY_PRESSED and/or
@@ -36,18 +45,99 @@ bool platform_window_closed();
 // libtcod does. Auto-repeated presses and text events never come through:
 // one pressed and one released event per stroke.
 TCOD_key_t platform_poll_key(int flags);
-// Waits for a key press (drops pending input first). Returns vk TCODK_NONE if
-// the window closes while waiting.
+// Waits for a key press: each pass flushes (keeping the pace and the window
+// alive) and polls one event, so releases are never thrown away. Returns vk
+// TCODK_NONE when the window closes.
 TCOD_key_t platform_wait_key();
-bool platform_key_down(TCOD_keycode_t key);  // arrows, keypad, Enter
-bool platform_mapped_key_down(uint8_t key);  // a key byte of the control mapping
+// Held keys of this frame's sample: the arrows, keypad 2, 4, 6 and 8 and
+// Enter (any other key reads as up), and the key bytes of the control mapping.
+bool platform_key_down(TCOD_keycode_t key);
+bool platform_mapped_key_down(uint8_t key);
+// Presses the polls have taken so far (one per stroke), by key code and by
+// key byte, and how many of them in the frame under way: a tap can come and
+// go between two samples, its press cannot.
+struct KeyPresses {
+  uint32_t total = 0;
+  uint32_t this_frame = 0;
+};
+KeyPresses platform_key_presses(TCOD_keycode_t key);
+KeyPresses platform_mapped_key_presses(uint8_t key);
 
 // --- Joystick 0 (a missing joystick reads centred and released) ---
 void platform_joystick_update();
-int platform_joystick_hat();
-bool platform_joystick_button(int button);
+int platform_joystick_hat();                // this frame's sample
+bool platform_joystick_button(int button);  // this frame's sample; buttons 0 to 31
 int platform_joystick_button_count();
 int platform_joystick_count();
+
+// --- Recording and playback ---
+// One poll's take, or a mark: vk TCODK_NONE is a poll that found nothing
+// (implied for every poll past a frame's last entry), and kEntryClosed the
+// point where the window was first seen closed.
+struct InputEntry {
+  uint8_t vk = TCODK_NONE;
+  uint8_t c = 0;
+  uint8_t flags = 0;  // kEntryPressed and the modifier bits
+  bool operator==(const InputEntry&) const = default;
+};
+constexpr uint8_t kEntryClosed = 0xff;
+enum EntryFlag : uint8_t {
+  kEntryPressed = 1,
+  kEntryShift = 2,
+  kEntryLeftAlt = 4,
+  kEntryLeftCtrl = 8,
+  kEntryLeftMeta = 16,
+  kEntryRightAlt = 32,
+  kEntryRightCtrl = 64,
+  kEntryRightMeta = 128,
+};
+
+// The held keys of a sample, as a recording stores them: the mapped keys by
+// their place in the control mapping.
+enum HeldKey : uint16_t {
+  kHeldUp = 1 << 0,
+  kHeldDown = 1 << 1,
+  kHeldLeft = 1 << 2,
+  kHeldRight = 1 << 3,
+  kHeldKp2 = 1 << 4,
+  kHeldKp4 = 1 << 5,
+  kHeldKp6 = 1 << 6,
+  kHeldKp8 = 1 << 7,
+  kHeldEnter = 1 << 8,
+  kHeldFireKey = 1 << 9,
+  kHeldChargeKey = 1 << 10,
+  kHeldBombKey = 1 << 11,
+};
+constexpr uint16_t kHeldAll = (1 << 12) - 1;
+
+// One frame of input as the seam saw it, or `repeat` identical frames in a row.
+struct InputFrame {
+  uint32_t repeat = 1;
+  uint16_t held = 0;
+  uint8_t hat = 0;
+  uint32_t buttons = 0;
+  std::vector<InputEntry> entries;
+  bool same_input(const InputFrame& other) const {
+    return held == other.held && hat == other.hat && buttons == other.buttons &&
+           entries == other.entries;
+  }
+  bool operator==(const InputFrame&) const = default;
+};
+
+// Records every frame from now on; the frame under way is the first.
+void platform_record_begin();
+// The frames recorded, the one under way included.
+std::vector<InputFrame> platform_record_end();
+
+// Plays the frames back instead of any other source (the auto-repeat filter
+// is bypassed: the events were recorded after it). `paced`: at 60 fps, with
+// Escape on the real keyboard or the real window's close ending it.
+void platform_playback_begin(std::vector<InputFrame> frames, bool paced);
+struct PlaybackEnd {
+  bool aborted = false;      // Escape or the window's close
+  bool out_of_step = false;  // the game took more or less input than was recorded
+};
+PlaybackEnd platform_playback_end();
 
 // --- Script ---
 void platform_script_begin();  // scripted input, unpaced flushes
@@ -58,6 +148,8 @@ bool platform_scripted();
 void platform_script_key(TCOD_keycode_t vk, int c, bool pressed);
 // Queues a raw event without touching the held state (repeats, text events).
 void platform_script_event(TCOD_key_t key);
+// Changes to the script's held keys and joystick take effect at once (a new
+// sample is taken), so tests can drive the seam between two questions.
 void platform_script_hold(TCOD_keycode_t vk, int c, bool down);
 void platform_script_release_all();
 void platform_script_close_window();
@@ -67,7 +159,8 @@ void platform_script_joystick_attach();
 void platform_script_joystick_detach();
 void platform_script_hat(int value);
 void platform_script_button(int button, bool down);
-// Called at every flush with the number of flushes so far (1 for the first):
-// the script's hook for pressing keys and reading the screen frame by frame.
+// Called at every flush under a script or a playback with the number of
+// flushes so far (1 for the first): the hook for pressing keys and reading
+// the screen frame by frame.
 void platform_script_on_flush(std::function<void(int)> hook);
 int platform_script_frames();

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "frontend/score_table.h"
+#include "shell/files.h"
 #include "shell/platform.h"
 #include "shell/settings.h"
 #include "shell/sound.h"
@@ -24,7 +25,8 @@ void startup_score_file() {
 
 void startup() {
   platform_joystick_open();
-  platform_make_data_folder();
+  // A replay plays on copies of the data files and never writes the folder.
+  if (!files_in_memory()) platform_make_data_folder();
   settings_load();
   if (!platform_window_open(platform_asset_path(startup_font_file(settings.screen_size)))) {
     // Without a window the menu would wait forever for a key nobody can press.

@@ -9,9 +9,9 @@
 #include "game/globals.h"
 #include "shell/input.h"
 #include "shell/platform.h"
+#include "shell/random.h"
 #include "shell/settings.h"
 #include "shell/sound.h"
-#include "tools/devscene/scene.h"
 
 namespace {
 

@@ -71,12 +71,6 @@ bool scoreboard_showing() {
 
 }  // namespace
 
-void random_seed(uint32_t seed) {
-  TCOD_Random* seeded = TCOD_random_new_from_seed(TCOD_RNG_MT, seed);
-  TCOD_random_restore(nullptr, seeded);
-  TCOD_random_delete(seeded);
-}
-
 void scene_step(Director& director) {
   World& world = *director.world;
   int since = director.frame - kFirstWave;

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "game/director.h"
+#include "shell/random.h"  // the scene's callers seed it with random_seed
 
 struct SceneMix {
   int enemies = 5;   // test enemies per wave
@@ -36,10 +37,6 @@ void scene_pilot(int frame);
 // passed (under a script: headless and unpaced). `observe` sees every flush
 // before the autopilot acts. Returns the flushes it ran.
 int scene_autoplay(int frames, const std::function<void(int)>& observe = {});
-
-// Seeds libtcod's default generator, which every random draw of the game
-// uses: the same seed and input replay the same game.
-void random_seed(uint32_t seed);
 
 // The scene's own kinds, exercising the enemy record's paths.
 void scene_kind_skiff(Enemy& enemy);   // a small aimed gunner

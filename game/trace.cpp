@@ -1,0 +1,74 @@
+#include "game/trace.h"
+
+#include <libtcod.h>
+
+#include <cinttypes>
+#include <cstdio>
+
+namespace {
+
+constexpr uint64_t kFnvOffset = 1469598103934665603ull;
+constexpr uint64_t kFnvPrime = 1099511628211ull;
+
+const GameWatch* watching = nullptr;
+
+uint64_t screen_hash() {
+  uint64_t hash = kFnvOffset;
+  auto fold = [&hash](uint64_t value) { hash = (hash ^ value) * kFnvPrime; };
+  int width = TCOD_console_get_width(nullptr);
+  int height = TCOD_console_get_height(nullptr);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      TCOD_color_t fg = TCOD_console_get_char_foreground(nullptr, x, y);
+      fold(static_cast<uint64_t>(TCOD_console_get_char(nullptr, x, y)));
+      fold(static_cast<uint64_t>(fg.r) << 16 | static_cast<uint64_t>(fg.g) << 8 | fg.b);
+    }
+  }
+  return hash;
+}
+
+template <class List>
+uint32_t size_of(const List& list) {
+  return static_cast<uint32_t>(list.size());
+}
+
+}  // namespace
+
+TraceDigest trace_digest(int frame, const Score& score, const World& world) {
+  TraceDigest digest;
+  digest.frame = frame;
+  digest.score = score.score;
+  digest.hits = score.hits;
+  digest.lists = {size_of(world.player_bullets), size_of(world.enemy_bullets),
+                  size_of(world.drones),         size_of(world.explosions),
+                  size_of(world.particles),      size_of(world.enemies),
+                  size_of(world.enemy_missiles), size_of(world.bomb_shots)};
+  digest.screen = screen_hash();
+  return digest;
+}
+
+std::string trace_line(const TraceDigest& digest) {
+  char line[192];
+  const auto& n = digest.lists;
+  std::snprintf(line, sizeof line,
+                "frame %d score %d hits %d lists %u %u %u %u %u %u %u %u screen %016" PRIx64,
+                digest.frame, digest.score, digest.hits, n[0], n[1], n[2], n[3], n[4], n[5], n[6],
+                n[7], digest.screen);
+  return line;
+}
+
+void trace_watch(const GameWatch* watch) {
+  watching = watch;
+}
+
+void trace_game_start() {
+  if (watching && watching->start) watching->start();
+}
+
+void trace_frame(int frame, const Score& score, const World& world) {
+  if (watching && watching->frame) watching->frame(frame, score, world);
+}
+
+void trace_game_end() {
+  if (watching && watching->end) watching->end();
+}

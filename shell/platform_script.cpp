@@ -1,0 +1,105 @@
+#include "shell/platform.h"
+
+#include <SDL.h>
+
+#include "shell/platform_state.h"
+
+using namespace seam;  // the seam's own state
+
+namespace {
+
+constexpr int kVirtualButtons = 16;
+
+}  // namespace
+
+void platform_script_begin() {
+  platform.script = Script{};
+  platform.source = Source::script;
+  reset_keyboard();
+  TCOD_sys_set_fps(0);
+}
+
+void platform_script_end() {
+  platform_script_joystick_detach();
+  platform.script = Script{};
+  platform.source = Source::real;
+  reset_keyboard();
+  TCOD_sys_set_fps(kFramesPerSecond);
+}
+
+bool platform_scripted() {
+  return platform.source == Source::script;
+}
+
+void platform_script_event(TCOD_key_t key) {
+  platform.script.events.push_back(key);
+}
+
+void platform_script_hold(TCOD_keycode_t vk, int c, bool down) {
+  if (vk != TCODK_CHAR) {
+    if (down) {
+      platform.script.held_keys.insert(vk);
+    } else {
+      platform.script.held_keys.erase(vk);
+    }
+  }
+  if (c != 0) platform.script.held_bytes[key_byte(c)] = down;
+  script_changed();
+}
+
+void platform_script_key(TCOD_keycode_t vk, int c, bool pressed) {
+  TCOD_key_t key = no_key();
+  key.vk = vk;
+  key.c = static_cast<char>(c);
+  key.pressed = pressed;
+  platform_script_event(key);
+  platform_script_hold(vk, c, pressed);
+}
+
+void platform_script_release_all() {
+  platform.script.held_keys.clear();
+  platform.script.held_bytes.reset();
+  script_changed();
+}
+
+void platform_script_close_window() {
+  platform.script.window_closed = true;
+}
+
+void platform_script_joystick_attach() {
+  if (platform.script.virtual_joystick >= 0) return;
+  // A scripted window never has the focus, without which SDL drops joystick presses.
+  SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+  SDL_InitSubSystem(SDL_INIT_JOYSTICK);
+  platform.script.virtual_joystick =
+      SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 2, kVirtualButtons, 1);
+  platform.joystick = SDL_JoystickOpen(platform.script.virtual_joystick);
+  script_changed();
+}
+
+void platform_script_joystick_detach() {
+  if (platform.script.virtual_joystick < 0) return;
+  SDL_JoystickClose(platform.joystick);
+  platform.joystick = nullptr;
+  SDL_JoystickDetachVirtual(platform.script.virtual_joystick);
+  platform.script.virtual_joystick = -1;
+  script_changed();
+}
+
+void platform_script_hat(int value) {
+  SDL_JoystickSetVirtualHat(platform.joystick, 0, static_cast<Uint8>(value));
+  script_changed();
+}
+
+void platform_script_button(int button, bool down) {
+  SDL_JoystickSetVirtualButton(platform.joystick, button, down ? 1 : 0);
+  script_changed();
+}
+
+void platform_script_on_flush(std::function<void(int)> hook) {
+  platform.on_flush = std::move(hook);
+}
+
+int platform_script_frames() {
+  return platform.hook_frames;
+}

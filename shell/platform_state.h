@@ -1,0 +1,106 @@
+#pragma once
+// The platform seam's own state, shared by its source files (platform.cpp:
+// frames, the real source, recording and playback; platform_script.cpp: the
+// script). Nothing else includes this.
+
+#include <SDL.h>
+#include <libtcod.h>
+
+#include <array>
+#include <bitset>
+#include <cctype>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "shell/platform.h"
+
+namespace seam {
+
+constexpr int kFramesPerSecond = 60;
+
+enum class Source { real, script, playback };
+
+struct Script {
+  std::deque<TCOD_key_t> events;
+  std::set<int> held_keys;      // TCOD key codes
+  std::bitset<256> held_bytes;  // control-mapping key bytes
+  bool window_closed = false;
+  int virtual_joystick = -1;
+};
+
+struct Sample {
+  uint16_t keys = 0;  // HeldKey bits of kSampledKeys
+  std::bitset<256> bytes;
+  uint8_t hat = 0;
+  uint32_t buttons = 0;
+};
+
+struct Recording {
+  bool on = false;
+  std::vector<InputFrame> frames;
+  InputFrame current;
+  bool closed_marked = false;
+};
+
+struct Playback {
+  std::vector<InputFrame> frames;
+  size_t frame = 0;
+  uint32_t repeats_done = 0;  // of frames[frame], the one under way not counted
+  size_t entry = 0;           // the next entry of the frame under way
+  bool closed_seen = false;
+  bool past_end = false;
+  bool out_of_step = false;
+  bool aborted = false;
+  bool paced = false;
+  Source resume = Source::real;  // the source before the playback
+};
+
+struct PressCount {
+  uint32_t total = 0;
+  uint32_t before = 0;  // the total when the frame under way began
+  int64_t frame = -1;   // the frame of the last press
+};
+
+struct Platform {
+  std::string base_path;
+  SDL_Joystick* joystick = nullptr;
+  Source source = Source::real;
+  // Keys whose press has been delivered and whose release has not: a second
+  // press of one of them is the system's auto-repeat.
+  std::set<std::pair<int, int>> keys_down;
+  std::array<PressCount, 256> presses_by_code{};
+  std::array<PressCount, 256> presses_by_byte{};
+  Sample sample;
+  bool sampled = false;  // in the frame under way
+  int64_t frame = 0;
+  int hook_frames = 0;
+  std::function<void(int)> on_flush;
+  Script script;
+  Recording recording;
+  Playback playback;
+};
+
+extern Platform platform;
+
+// A key byte as the control mapping holds it: lower case.
+inline uint8_t key_byte(int c) {
+  return static_cast<uint8_t>(std::tolower(c & 0xff));
+}
+
+inline TCOD_key_t no_key() {
+  TCOD_key_t key{};
+  key.vk = TCODK_NONE;
+  return key;
+}
+
+// The script's held keys or joystick changed: the frame's sample is taken again.
+void script_changed();
+// Fresh keyboard memory and flush count for a new source.
+void reset_keyboard();
+
+}  // namespace seam

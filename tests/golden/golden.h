@@ -1,0 +1,22 @@
+#pragma once
+// The golden run of the whole level: a scripted pilot flies it headless while
+// the harness keeps the ship alive, and the recording is checked in with the
+// digests it must play back to.
+
+#include <cstdint>
+#include <string>
+
+constexpr uint32_t kGoldenSeed = 20240607;
+// A level that never ends is cut off here (flushes).
+constexpr int kGoldenFrameLimit = 40000;
+
+std::string golden_replay_path();
+std::string golden_trace_path();
+
+// Run at every flush of the recording and of its playback alike; the ship
+// cannot be hurt, which no player can ask for.
+void golden_keep_alive();
+// The pilot's keys for one flush: the gun held and let go now and then, a
+// weave across the screen, charged shots and bombs, and once the level is won
+// Enter every second for the screens that close the game.
+void golden_pilot(int frame);

@@ -1,0 +1,273 @@
+#include "shell/replay.h"
+
+#include <SDL.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+
+#include "frontend/score_table.h"
+#include "game/game_loop.h"
+#include "shell/files.h"
+#include "shell/session.h"
+#include "tests/golden/golden.h"
+#include "tests/harness.h"
+
+namespace {
+
+ReplayGame sample_game(uint32_t seed) {
+  ReplayGame game;
+  game.seed = seed;
+  game.colour_mode = 1;
+  game.bullet_colour_mode = -7;
+  game.particles = 1;
+  game.stars = 0;
+  game.controls = Controls{'q', 'w', 'e', 'p', 5, -1, 3, 4};
+  game.console = {TCOD_CENTER, TCOD_BKGND_SET, {1, 2, 3}, {250, 251, 252}};
+  game.input[3].enter = {true, true, 1, 2};
+  game.input[1].button.down = true;
+  game.game_frames = 1234;
+  game.score = 98765;
+  game.hits = 43;
+  game.score_file = {0, 1, 2, 255};
+  InputFrame still;
+  still.repeat = 64;
+  still.entries = {InputEntry{}};
+  InputFrame busy;
+  busy.held = kHeldLeft | kHeldFireKey;
+  busy.hat = SDL_HAT_RIGHTUP;
+  busy.buttons = 1u << 31;
+  busy.entries = {{TCODK_CHAR, 'z', kEntryPressed | kEntryShift}, {kEntryClosed, 0, 0}};
+  game.frames = {still, busy};
+  TraceDigest digest;
+  digest.frame = 600;
+  digest.score = 10;
+  digest.lists = {1, 2, 3, 4, 5, 6, 7, 8};
+  digest.screen = 0x0123456789abcdefull;
+  game.digests = {TraceDigest{}, digest};
+  return game;
+}
+
+struct Outcome {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+// Runs the game program with `args`, headless.
+Outcome run_program(const std::string& args) {
+  std::string out = test_folder() + "out.txt", err = test_folder() + "err.txt";
+  std::string command = "SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy '" + program_folder() +
+                        "ember_vortex' " + args + " >'" + out + "' 2>'" + err + "'";
+  int status = std::system(command.c_str());
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, read_file(out), read_file(err)};
+}
+
+// A short game to the script: steering, a tap and a hold of the gun, the
+// virtual joystick's hat and charged-shot button, a bomb, then Escape, and
+// Enter once the scoreboard shows.
+void scripted_game(int frame) {
+  platform_script_hold(TCODK_LEFT, 0, frame >= 70 && frame < 110);
+  if (frame == 120) {
+    press_char('z');
+    release_char('z');
+  }
+  if (frame == 200) press_char('z');
+  if (frame == 300) release_char('z');
+  if (frame == 320) platform_script_hat(SDL_HAT_RIGHTUP);
+  if (frame == 380) platform_script_hat(SDL_HAT_CENTERED);
+  platform_script_button(2, frame >= 400 && frame < 404);
+  if (frame == 450) press_char('c');
+  if (frame == 453) release_char('c');
+  if (frame == 600) press_key(TCODK_ESCAPE);
+  if (frame == 602) release_key(TCODK_ESCAPE);
+  if (screen_text(13, 18, 4) == "RANK") press_key(TCODK_ENTER, '\r');
+  if (frame >= 3000) platform_script_close_window();
+}
+
+Replay record_scripted_game(const std::string& path) {
+  platform_script_joystick_attach();
+  platform_script_on_flush(scripted_game);
+  session_record(path, 4242);
+  game_run();
+  session_record_stop();
+  platform_script_on_flush(nullptr);
+  ReplayRead read = replay_load(path);
+  EXPECT_TRUE(read.replay) << read.error;
+  return read.replay.value_or(Replay{});
+}
+
+std::map<std::string, std::string> folder_files(const std::string& folder) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    files[entry.path().filename().string()] = read_file(entry.path().string());
+  }
+  return files;
+}
+
+}  // namespace
+
+TEST(ReplayFile, RoundTripsEveryField) {
+  Replay replay;
+  replay.games = {sample_game(1), sample_game(0xffffffffu)};
+  replay.games[1].frames.clear();
+  std::vector<uint8_t> bytes = replay_encode(replay);
+  ReplayRead read = replay_decode(bytes);
+  ASSERT_TRUE(read.replay) << read.error;
+  ASSERT_EQ(read.replay->games.size(), 2u);
+  EXPECT_TRUE(read.replay->games[0] == replay.games[0]);
+  EXPECT_TRUE(read.replay->games[1] == replay.games[1]);
+  EXPECT_EQ(replay_encode(*read.replay), bytes);
+}
+
+TEST(ReplayFile, DamagedFilesAreRefusedWithAReason) {
+  Replay replay;
+  replay.games = {sample_game(7)};
+  const std::vector<uint8_t> good = replay_encode(replay);
+  const size_t score_length_at = 12 + 4 + 16 + 20 + 8 + 72 + 12;
+  const size_t runs_at = score_length_at + 4 + 4;
+  auto cut = [&](size_t size) { return std::vector<uint8_t>(good.begin(), good.begin() + size); };
+  auto with = [&](size_t at, uint32_t value) {
+    std::vector<uint8_t> bytes = good;
+    put_le32(bytes.data() + at, value);
+    return bytes;
+  };
+  std::vector<uint8_t> trailing = good;
+  trailing.push_back(0);
+  struct Case {
+    const char* name;
+    std::vector<uint8_t> bytes;
+    const char* reason;
+  } cases[] = {
+      {"empty", {}, "not a replay"},
+      {"garbage", {'G', 'I', 'F', '8', '9', 'a', 0, 0, 0, 0, 0, 0}, "not a replay"},
+      {"header cut short", cut(6), "cut short"},
+      {"wrong version", with(4, 2), "version 2"},
+      {"games past the end", with(8, 1000), "past the end"},
+      {"cut inside a game", cut(40), "past the end"},
+      {"score file past the end", with(score_length_at, 0x7fffffff), "past the end"},
+      {"frame runs past the end", with(runs_at, 5000), "past the end"},
+      {"cut inside the frames", cut(runs_at + 20), "past the end"},
+      {"cut before the last byte", cut(good.size() - 1), "past the end"},
+      {"a byte after the last game", trailing, "after the last game"},
+      {"no repeat", with(runs_at + 4, 0), "bad frame repeat"},
+  };
+  ASSERT_TRUE(replay_decode(good).replay);
+  for (const Case& c : cases) {
+    ReplayRead read = replay_decode(c.bytes);
+    EXPECT_FALSE(read.replay) << c.name;
+    EXPECT_NE(read.error.find(c.reason), std::string::npos) << c.name << ": " << read.error;
+    EXPECT_EQ(read.error.find('\n'), std::string::npos) << c.name;
+  }
+}
+
+class ReplayProgram : public GameTest {};
+
+TEST_F(ReplayProgram, AnswersLikeACommandLineProgram) {
+  std::string bad = test_folder() + "bad.replay";
+  write_file(bad, "EVRP\x01\x00\x00\x00\x05");
+  struct Case {
+    std::string args;
+    int status;
+    std::string out, err;  // what each stream starts with
+  } cases[] = {
+      {"--help", 0, "usage: ember_vortex", ""},
+      {"--version", 0, "Ember Vortex", ""},
+      {"--bogus", 2, "", "usage: ember_vortex"},
+      {"--record", 2, "", "usage: ember_vortex"},
+      {"--headless", 2, "", "usage: ember_vortex"},
+      {"--headless --replay '" + bad + "'", 2, "",
+       "ember_vortex: " + bad + ": the file is cut short\n"},
+      {"--replay '" + test_folder() + "missing.replay'", 2, "", "ember_vortex: "},
+  };
+  for (const Case& c : cases) {
+    Outcome outcome = run_program(c.args);
+    EXPECT_EQ(outcome.status, c.status) << c.args;
+    EXPECT_EQ(outcome.out.substr(0, c.out.size()), c.out) << c.args;
+    EXPECT_EQ(outcome.err.substr(0, c.err.size()), c.err) << c.args;
+    if (!c.err.empty() && c.err.back() == '\n') {
+      EXPECT_EQ(outcome.err, c.err) << c.args;  // the whole message, one line
+    }
+  }
+}
+
+class Replays : public GameTest {};
+
+TEST_F(Replays, AScriptedGamePlaysBackToItsDigestsAndScore) {
+  std::string path = test_folder() + "scripted.replay";
+  Replay replay = record_scripted_game(path);
+  ASSERT_EQ(replay.games.size(), 1u);
+  const ReplayGame& recorded = replay.games[0];
+  std::vector<int> frames;
+  for (const TraceDigest& digest : recorded.digests) frames.push_back(digest.frame);
+  EXPECT_EQ(frames, (std::vector<int>{0, 600}));
+  EXPECT_LT(std::filesystem::file_size(path), 4096u) << "a run of identical frames is one record";
+
+  std::vector<GamePlayed> played = session_replay(replay, false);
+  ASSERT_EQ(played.size(), 1u);
+  EXPECT_TRUE(played[0].matches()) << "first difference at frame " << played[0].first_difference;
+  EXPECT_EQ(played[0].digests, recorded.digests);
+  EXPECT_EQ(std::pair(played[0].score, played[0].hits), std::pair(recorded.score, recorded.hits));
+
+  // The program plays it back the same, and a replay whose steering was
+  // changed parts from its recording.
+  Outcome outcome = run_program("--headless --replay '" + path + "'");
+  EXPECT_EQ(outcome.status, 0) << outcome.err;
+  EXPECT_NE(outcome.out.find(trace_line(recorded.digests[1])), std::string::npos) << outcome.out;
+  for (InputFrame& frame : replay.games[0].frames) frame.held &= ~kHeldLeft;
+  replay_save(path, replay);
+  outcome = run_program("--headless --replay '" + path + "'");
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_NE(outcome.err.find("game 1: frame 600 differs from the recording"), std::string::npos)
+      << outcome.err;
+}
+
+TEST_F(Replays, PlaybackNeverWritesTheDataFolder) {
+  Replay replay = record_scripted_game(test_folder() + "scripted.replay");
+  score_table_write_defaults();
+  write_file(data_file("userprefs.data"), "0 1 1 2");
+  const auto before = folder_files(test_folder() + "data");
+  // What the screens of a game may write, written in the middle of its playback.
+  bool written = false;
+  platform_script_on_flush([&](int frame) {
+    if (frame != 300) return;
+    Score best;
+    best.score = 1000000;
+    score_table_add(best);
+    settings_save();
+    written = score_table_read().at(0).score == best.score;
+  });
+  session_replay(replay, false);
+  platform_script_on_flush(nullptr);
+  EXPECT_TRUE(written);
+  EXPECT_EQ(folder_files(test_folder() + "data"), before);
+  EXPECT_FALSE(files_in_memory());
+}
+
+class GoldenLevel : public GameTest {};
+
+TEST_F(GoldenLevel, PlaysBackToItsTrace) {
+  if (!std::filesystem::exists(golden_replay_path()) ||
+      !std::filesystem::exists(golden_trace_path())) {
+    GTEST_SKIP() << "no golden run yet: build and run record_golden to make "
+                 << golden_replay_path() << " and " << golden_trace_path();
+  }
+  ReplayRead read = replay_load(golden_replay_path());
+  ASSERT_TRUE(read.replay) << read.error;
+  std::vector<std::string> expected;
+  std::ifstream trace(golden_trace_path());
+  for (std::string line; std::getline(trace, line);) expected.push_back(line);
+
+  platform_script_on_flush([](int) { golden_keep_alive(); });
+  std::vector<GamePlayed> played = session_replay(*read.replay, false);
+  ASSERT_EQ(played.size(), 1u);
+  const auto& digests = played[0].digests;
+  for (size_t i = 0; i < std::max(expected.size(), digests.size()); ++i) {
+    std::string got = i < digests.size() ? trace_line(digests[i]) : "(the game had ended)";
+    std::string want = i < expected.size() ? expected[i] : "(the recording had ended)";
+    ASSERT_EQ(got, want) << "the level parts from its golden run at digest " << i << " (frame "
+                         << i * kTraceEvery << ")";
+  }
+}
