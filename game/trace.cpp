@@ -47,6 +47,13 @@ TraceDigest trace_digest(int frame, const Score& score, const World& world) {
   return digest;
 }
 
+int trace_entities(const World& world) {
+  return static_cast<int>(world.player_bullets.size() + world.enemy_bullets.size() +
+                          world.drones.size() + world.explosions.size() + world.particles.size() +
+                          world.enemies.size() + world.enemy_missiles.size() +
+                          world.bomb_shots.size());
+}
+
 std::string trace_line(const TraceDigest& digest) {
   char line[192];
   const auto& n = digest.lists;

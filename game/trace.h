@@ -23,6 +23,8 @@ struct TraceDigest {
 
 // The digest as the game stands right after a flush.
 TraceDigest trace_digest(int frame, const Score& score, const World& world);
+// Live entities in all the World's lists.
+int trace_entities(const World& world);
 // One line of text: "frame 600 score 1200 hits 7 lists 3 0 ... screen 1f2e...".
 std::string trace_line(const TraceDigest& digest);
 

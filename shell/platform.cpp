@@ -329,7 +329,7 @@ void platform_flush() {
     platform.hook_frames += 1;
     if (platform.on_flush) platform.on_flush(platform.hook_frames);
   }
-  TCOD_console_flush();
+  if (platform.render) TCOD_console_flush();
   if (platform.recording.on) record_frame_end();
   if (platform.source == Source::playback) {
     if (platform.playback.paced) playback_watch_window();
@@ -337,6 +337,10 @@ void platform_flush() {
   } else {
     platform.sampled = false;
   }
+}
+
+void platform_render(bool on) {
+  platform.render = on;
 }
 
 bool platform_window_closed() {

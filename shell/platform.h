@@ -38,6 +38,9 @@ void platform_flush();
 bool platform_window_closed();
 // Flushes since the program (or the current script) began.
 int64_t platform_frame();
+// Off: flushes skip drawing the window, so a benchmark can time the game's
+// own work apart from libtcod's rendering. On at start.
+void platform_render(bool on);
 
 // --- Keyboard ---
 // One key event, or vk TCODK_NONE. `flags` is TCOD_KEY_PRESSED and/or

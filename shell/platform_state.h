@@ -80,6 +80,7 @@ struct Platform {
   int64_t frame = 0;
   int hook_frames = 0;
   std::function<void(int)> on_flush;
+  bool render = true;
   Script script;
   Recording recording;
   Playback playback;

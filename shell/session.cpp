@@ -93,6 +93,11 @@ void play_frame(int frame, const Score& score, const World& world) {
   played.game_frames = static_cast<uint32_t>(frame) + 1;
   played.score = score.score;
   played.hits = score.hits;
+  int entities = trace_entities(world);
+  if (entities > played.peak_entities) {
+    played.peak_entities = entities;
+    played.peak_frame = frame;
+  }
 }
 
 constexpr GameWatch kPlaybackWatch = {nullptr, play_frame, nullptr};
@@ -198,8 +203,9 @@ int session_replay_main(const std::string& path, bool headless) {
       std::printf("game %zu: stopped at frame %u\n", i + 1, played.game_frames);
       break;
     }
-    std::printf("game %zu: %u frames, score %d, hits %d%s\n", i + 1, played.game_frames,
-                played.score, played.hits,
+    std::printf("game %zu: %u frames, score %d, hits %d, peak %d entities at frame %d%s\n", i + 1,
+                played.game_frames, played.score, played.hits, played.peak_entities,
+                played.peak_frame,
                 window_closed_in(read.replay->games[i]) ? ", ended by closing the window" : "");
     for (const TraceDigest& digest : played.digests)
       std::printf("  %s\n", trace_line(digest).c_str());

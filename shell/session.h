@@ -19,6 +19,8 @@ struct GamePlayed {
   uint32_t game_frames = 0;
   int32_t score = 0;
   int32_t hits = 0;
+  int peak_entities = 0;  // live entities in the World's lists, at the busiest frame
+  int peak_frame = 0;
   int first_difference = -1;  // the first digest frame unlike the recording's, or -1
   bool out_of_step = false;   // the game took other input than was recorded
   bool aborted = false;       // Escape or the window's close stopped it
