@@ -3,19 +3,18 @@
 #include <tuple>
 #include <vector>
 
-#include "fx/explosions.h"
-#include "fx/glyph.h"
 #include "fx/player_shots.h"
 #include "game/globals.h"
 #include "game/world.h"
 #include "shell/settings.h"
 #include "shell/sound.h"
 #include "tests/harness.h"
+#include "tests/world_text.h"
 
 namespace {
 
-constexpr int kBar = 0xB3;
-constexpr TCOD_color_t kShip{10, 20, 30};  // the ship's colour here
+const TCOD_color_t kShip = TCOD_magenta;        // the ship's colour here
+constexpr TCOD_color_t kBright{230, 240, 130};  // the bright colour seed 99 draws
 
 // Each call of the recording behaviour: the bullet's age and how many bullets were listed.
 std::vector<std::pair<int, size_t>> seen;
@@ -44,10 +43,10 @@ TEST_F(BulletTest, SpawnListsTheBulletBeforeItsBehaviourWhichGivesItsLooksAtBirt
     EXPECT_EQ(seen, (std::vector<std::pair<int, size_t>>{{0, 1}, {1, 1}})) << strength;
   }
 
-  // Behaviour, character, colour, and damage and life over a player shot's 1 and 1.
+  // Behaviour, character, colour, damage and life.
   const std::tuple<BulletBehaviour, int, TCOD_color_t, int, int> shots[] = {
-      {shot_gun_side, kBar, TCOD_desaturated_azure, 4, 1},
-      {shot_gun_centre, kBar, kShip, 4, 1},
+      {shot_gun_side, 0xB3, TCOD_desaturated_azure, 4, 1},
+      {shot_gun_centre, 0xB3, kShip, 4, 1},
       {shot_bomb, '*', kShip, 1, 1},
       {shot_charged, 1, TCOD_red, 500, 100},
       {shot_fragment, '+', kShip, 10, 1}};
@@ -59,12 +58,11 @@ TEST_F(BulletTest, SpawnListsTheBulletBeforeItsBehaviourWhichGivesItsLooksAtBirt
       game.player_colour = kShip;
       seed_random(99);
       player_shot_spawn(25, 30, 100, 270, behaviour, world);
-      EXPECT_EQ(world.player_bullets.size(), 1u);  // nothing else yet
       Bullet& b = *world.player_bullets.at(0);
-      seed_random(99);
-      TCOD_color_t colour = mode != 0 ? random_bright_colour() : fixed;
-      EXPECT_EQ(std::make_tuple(b.glyph.ch, b.glyph.colour, b.damage, b.life),
-                std::make_tuple(ch, colour, damage, life));
+      const TCOD_color_t colour = mode != 0 ? kBright : fixed;
+      EXPECT_EQ(std::make_tuple(world.player_bullets.size(), b.glyph.ch, b.glyph.colour, b.damage,
+                                b.life),
+                std::make_tuple(1u, ch, colour, damage, life));
       game.player_colour = TCOD_white;  // later frames leave the colour as it was born
       bullet_tick(b);
       EXPECT_EQ(std::make_tuple(cell_char(25, 30), cell_char(25, 29), cell_fg(25, 29)),
@@ -73,14 +71,7 @@ TEST_F(BulletTest, SpawnListsTheBulletBeforeItsBehaviourWhichGivesItsLooksAtBirt
   }
 }
 
-TEST_F(BulletTest, CullKeepsTheCellOnePastEachEdgeAndReapSparksSoundsAndPaysAGrazeByKind) {
-  const std::tuple<int, int, bool> cells[] = {{0, 0, false},  {50, 70, false}, {51, 10, true},
-                                              {-1, 10, true}, {10, 71, true},  {10, -1, true}};
-  Bullet bullet;
-  for (const auto& [x, y, culled] : cells) {
-    bullet.motion = motion_create(x, y, 0, 0);
-    EXPECT_EQ(bullet_cull(bullet), culled) << x << "," << y;
-  }
+TEST_F(BulletTest, ACulledShotLeavesNothingAndReapSparksSoundsAndPaysAGrazeByKind) {
   // A culled charged shot leaves nothing, spent or not: the cull comes first.
   auto all = world_create();
   Score score;
@@ -88,50 +79,39 @@ TEST_F(BulletTest, CullKeepsTheCellOnePastEachEdgeAndReapSparksSoundsAndPaysAGra
   player_shot_spawn(25, -1, 85, 270, shot_charged, *all);
   all->player_bullets[0]->life = 0;
   world_update(*all, score);
-  EXPECT_EQ(std::make_tuple(all->player_bullets.size(), all->explosions.size(),
-                            all->particles.size(), sound_played().size()),
-            std::make_tuple(0u, 0u, 0u, 0u));
+  EXPECT_EQ(
+      bullets_text(all->player_bullets) + particles_text(*all) + effects_text(*all) + sounds_text(),
+      "");
 
-  const int none = -1, hit = SFX_BULLET_HIT, big = SFX_BIG_EXP;
-  const std::tuple<BulletBehaviour, int, int, int, int> cases[] = {
-      {shot_gun_side, 1, 1, 2, none},  {shot_gun_side, 0, 2, 0, none},
-      {shot_gun_centre, 1, 0, 2, hit}, {shot_fragment, 1, 1, 0, none},
-      {shot_charged, 1, -1, 2, big},   {shot_charged, 0, 0, 0, big}};
-  std::vector<std::pair<int, int>> heard;
-  for (const auto& [behaviour, particles_on, grazed, sparks, sound] : cases) {
-    SCOPED_TRACE(testing::Message() << "sparks " << sparks << ", grazed " << grazed);
+  // Seed 4242 draws life 10, heading 308, speed 8, then 11, 17, 5, then 547202 (646011 first).
+  const std::string sparks = "1x. 12,33 48/15 r 308|1x. 12,33 45/16 r 17|";
+  // clang-format off
+  const std::tuple<BulletBehaviour, int, int, std::string> cases[] = {
+      // behaviour, particles setting, grazed; what its removal leaves: sparks, sounds, effects
+      {shot_charged,    1, -1, sparks + "1@12|charged 1 12,33 r|"},
+      {shot_charged,    0, 0,  "1@12|charged 1 12,33 r|"},
+      {shot_gun_centre, 1, 0,  sparks + "5@12|"},
+      {shot_fragment,   1, 1,  ""},
+      {shot_gun_side,   0, 2,  ""}};
+  // clang-format on
+  for (const auto& [behaviour, particles_on, grazed, left] : cases) {
+    SCOPED_TRACE(testing::Message() << "grazed " << grazed << " leaves " << left);
     World world;
     Score score;
     settings.particles = particles_on;
+    sound_clear_played();
+    game.player_colour = TCOD_red;
     player_shot_spawn(12, 33, 10, 270, behaviour, world);
     world.particles.clear();  // a fragment's trail at birth
     Bullet& b = *world.player_bullets[0];
     EXPECT_FALSE(bullet_reap(b, score));
-    b.life = sparks > 0 ? 0 : -7;
+    b.life = particles_on ? 0 : -7;
     b.grazed = grazed;
     seed_random(4242);
     EXPECT_TRUE(bullet_reap(b, score));
-    int after = TCOD_random_get_int(nullptr, 0, 1000000);
-    seed_random(4242);
-    ASSERT_EQ(world.particles.size(), static_cast<size_t>(sparks));
-    for (const auto& p : world.particles) {
-      int a = TCOD_random_get_int(nullptr, 0, 25), h = TCOD_random_get_int(nullptr, 0, 360);
-      int s = TCOD_random_get_int(nullptr, 0, 30);
-      EXPECT_EQ(std::make_tuple(p->motion.x, p->motion.y, p->motion.speed, p->motion.heading,
-                                p->life, p->glyph.ch, p->glyph.colour),
-                std::make_tuple(12, 33, 40 + s, h, 5 + a, '.', b.glyph.colour));
-    }
-    EXPECT_EQ(TCOD_random_get_int(nullptr, 0, 1000000), after);  // nothing more drawn
+    EXPECT_EQ(particles_text(world) + sounds_text() + effects_text(world), left);
+    EXPECT_EQ(TCOD_random_get_int(nullptr, 0, 1000000), left.starts_with("1x") ? 547202 : 646011);
     EXPECT_DOUBLE_EQ(score.multiplier, grazed == 1 ? 1.05 : 1.0);
-    if (sound >= 0) heard.emplace_back(sound, sound_panning(12).left);
-    std::vector<std::pair<int, int>> played;
-    for (const SoundPlay& p : sound_played()) played.emplace_back(p.effect, p.panning.left);
-    EXPECT_EQ(played, heard);
-    ASSERT_EQ(world.explosions.size(), behaviour == shot_charged ? 1u : 0u);
-    for (const auto& e : world.explosions) {
-      EXPECT_EQ(std::make_tuple(e->routine, e->timer, e->motion.x, e->motion.y, e->colour),
-                std::make_tuple(effect_charged_burst, 1, 12, 33, TCOD_red));
-    }
   }
 }
 
@@ -139,33 +119,27 @@ TEST_F(BulletTest, ChargedShotLeavesEightFragmentsPerFrameFasterWithAgeThatLiveF
   World world;
   game.player_colour = kShip;
   player_shot_spawn(25, 40, 85, 270, shot_charged, world);
-  const Bullet& charged = *world.player_bullets[0];
+  // Each from where the shot stood before its step; at 85 it first moves on its second step.
+  const std::string born[] = {"8xfragment 25,40 2/0..315|", "8xfragment 25,40 4/0..315|",
+                              "8xfragment 25,39 6/0..315|"};
   for (int age = 1; age <= 3; ++age) {
-    size_t before = world.player_bullets.size();
-    int x = charged.motion.x, y = charged.motion.y;
+    World fragments;
     bullet_tick(*world.player_bullets[0]);
-    // Each from where the shot stood before its step, born as a fragment.
-    std::vector<std::tuple<BulletBehaviour, int, int, int, int>> born, expected;
-    for (size_t i = before; i < world.player_bullets.size(); ++i) {
-      const Bullet& f = *world.player_bullets[i];
-      born.emplace_back(f.behaviour, f.motion.speed, f.motion.heading, f.motion.x, f.motion.y);
-    }
-    for (int k = 0; k < 8; ++k) expected.emplace_back(shot_fragment, 2 * age, 45 * k, x, y);
-    EXPECT_EQ(born, expected) << "age " << age;
+    for (size_t i = 1; i < world.player_bullets.size(); ++i)
+      fragments.player_bullets.push_back(std::move(world.player_bullets[i]));
+    world.player_bullets.resize(1);
+    EXPECT_EQ(bullets_text(fragments.player_bullets), born[age - 1]) << "age " << age;
   }
   for (int particles_on : {0, 1}) {
     settings.particles = particles_on;
+    world.particles.clear();
     player_shot_spawn(20, 20, 0, 90, shot_fragment, world);
     Bullet& fragment = *world.player_bullets.back();
     for (int age = 1; age <= 5; ++age) {
       bullet_tick(fragment);
       EXPECT_EQ(fragment.life, age < 5 ? 1 : 0) << "age " << age;
     }
-    EXPECT_EQ(world.particles.size(), 6u * particles_on);  // a trail from birth, if particles on
-    for (const auto& p : world.particles) {
-      EXPECT_EQ(std::make_tuple(p->motion.speed, p->motion.heading, p->life, p->glyph.ch,
-                                p->glyph.colour),
-                std::make_tuple(0, 90, 5, '.', kShip));
-    }
+    // A trail from birth, if particles are on.
+    EXPECT_EQ(particles_text(world), particles_on ? "6x. 20,20 0/5 m 90|" : "");
   }
 }

@@ -6,21 +6,15 @@
 #include <vector>
 
 #include "enemies/enemy.h"
-#include "fx/explosions.h"
 #include "game/globals.h"
 #include "game/world.h"
 #include "shell/sound.h"
 #include "tests/harness.h"
+#include "tests/world_text.h"
 
 namespace {
 
-constexpr TCOD_color_t kShipColour{200, 120, 40};
-
-std::vector<int> effects_played() {
-  std::vector<int> effects;
-  for (const SoundPlay& play : sound_played()) effects.push_back(play.effect);
-  return effects;
-}
+const TCOD_color_t kShipColour = TCOD_orange;
 
 class Collisions : public GameTest {
  protected:
@@ -63,27 +57,31 @@ class Collisions : public GameTest {
     return enemy;
   }
 
+  std::string lives(const EntityList<Bullet>& list) {
+    std::string out;
+    for (const auto& b : list) out += std::to_string(b->life) + " ";
+    return out;
+  }
+
   World world;
   Player ship;
   Score score;
 };
 
 TEST_F(Collisions, EnemyFireHitsTheShipsCellAndBulletsItsPreviousCellTooWhileInPlay) {
-  struct Case {
-    bool missile;
-    int x, y;
-    bool alive, hits;
-  } cases[] = {{false, 20, 41, true, true}, {false, 21, 41, true, false},
-               {false, 20, 40, true, true}, {true, 20, 41, true, false},
-               {true, 20, 40, true, true},  {false, 20, 40, false, false}};
-  for (const Case& c : cases) {
+  // clang-format off
+  const struct { bool missile; int x, y; bool alive, hits; } cases[] = {
+      {false, 20, 41, true, true}, {false, 21, 41, true, false}, {false, 20, 40, true, true},
+      {true, 20, 41, true, false}, {true, 20, 40, true, true},   {false, 20, 40, false, false}};
+  // clang-format on
+  for (const auto& c : cases) {
     fresh();
     game.player_alive = c.alive;
     game.player_prev_y = 41;  // the ship just moved up from (20, 41)
     Bullet& fire = shot(c.missile ? world.enemy_missiles : world.enemy_bullets, c.x, c.y, 10, 18);
     run_collisions(world, ship, score);
-    EXPECT_EQ(ship.shield, c.hits ? 80 : 100) << "case " << &c - cases;
-    EXPECT_EQ(fire.life <= 0, c.hits) << "case " << &c - cases;
+    EXPECT_EQ(std::pair(ship.shield, fire.life <= 0), std::pair(c.hits ? 80 : 100, c.hits))
+        << "case " << &c - cases;
   }
 }
 
@@ -101,59 +99,45 @@ TEST_F(Collisions, ATouchCostsOneHitUnlessInvulnerableOrHitThisFrameAndAlwaysCle
     shot(world.enemy_missiles, 40, 10, 10, 18);
     run_collisions(world, ship, score);
     SCOPED_TRACE(::testing::Message() << "invulnerable " << invulnerable << ", hit " << hit_before);
-    EXPECT_EQ(ship.shield, costs ? 80 : 100);
-    EXPECT_DOUBLE_EQ(score.multiplier, costs ? 1.5 : 2.0);
-    EXPECT_EQ(ship.cooldown, costs ? 30 : 0);
-    EXPECT_EQ(game.invulnerable_timer, costs ? 30 : invulnerable);
-    EXPECT_TRUE(ship.hit_this_frame);
-    EXPECT_EQ(effects_played(), costs ? std::vector<int>{SFX_PLAYER_HIT} : std::vector<int>{});
-    for (auto& play : sound_played()) EXPECT_EQ(play.panning.left, sound_panning(20).left);
-    EXPECT_EQ(world.explosions.size(), costs ? 1u : 0u);
+    EXPECT_EQ(std::tuple(ship.shield, score.multiplier, ship.cooldown, game.invulnerable_timer,
+                         ship.hit_this_frame),
+              std::tuple(costs ? 80 : 100, costs ? 1.5 : 2.0, costs ? 30 : 0,
+                         costs ? 30 : invulnerable, true));
+    EXPECT_EQ(sounds_text() + effects_text(world), costs ? "3@20|hit 30 20,40 o|" : "");
     glyph_draw(glyph_new(TCOD_white, '*'), 3, 3);
     EXPECT_EQ(cell_bg(3, 3), costs ? kShipColour : TCOD_black);  // the screen flashes
 
-    world_update(world, score);
-    EXPECT_TRUE(world.enemy_bullets.empty());
-    EXPECT_TRUE(world.enemy_missiles.empty());
-    EXPECT_DOUBLE_EQ(score.multiplier, costs ? 1.5 : 2.0);  // cleared fire earns no graze
+    world_update(world, score);  // cleared fire earns no graze
+    EXPECT_EQ(std::tuple(world.enemy_bullets.size(), world.enemy_missiles.size(), score.multiplier),
+              std::tuple(0u, 0u, costs ? 1.5 : 2.0));
   }
 }
 
 TEST_F(Collisions, ShieldsFortyAndTwentyWarnAndTheFifthHitDestroysTheShip) {
   game.double_score_timer = 300;
-  const std::vector<int> hit{SFX_PLAYER_HIT};
-  const std::vector<int> sounds[] = {
-      hit, hit, {SFX_PLAYER_HIT, SFX_LOW_HEALTH}, {SFX_PLAYER_HIT, SFX_LOWER_HEALTH}, hit};
+  const std::string hit = "hit 30 20,40 o|",
+                    sounds[] = {"3@20|", "3@20|", "3@20|24|", "3@20|25|", "3@20|"};
   for (int k = 0; k < 5; ++k) {
     ship.hit_this_frame = false;
     game.invulnerable_timer = 0;
     sound_clear_played();
     player_hit(ship, 5, score);
-    EXPECT_EQ(ship.shield, 80 - 20 * k) << "hit " << k + 1;
-    EXPECT_EQ(effects_played(), sounds[k]) << "hit " << k + 1;
-    EXPECT_EQ(game.player_alive, k < 4) << "hit " << k + 1;
+    EXPECT_EQ(std::tuple(ship.shield, sounds_text(), game.player_alive),
+              std::tuple(80 - 20 * k, sounds[k], k < 4))
+        << "hit " << k + 1;
   }
   EXPECT_EQ(game.double_score_timer, 0);
-  ASSERT_EQ(world.explosions.size(), 6u);  // a hit effect each, the death's before the last
-  for (int i = 4; i < 6; ++i) {
-    const Effect& e = *world.explosions[i];
-    EXPECT_EQ(std::tuple(e.routine, e.timer, e.colour, e.motion.x, e.motion.y),
-              std::tuple(i == 4 ? &effect_player_death : &effect_player_hit, i == 4 ? 50 : 30,
-                         kShipColour, 20, 40));
-  }
+  EXPECT_EQ(effects_text(world), hit + hit + hit + hit + "death 50 20,40 o|" + hit);
 }
 
 TEST_F(Collisions, EnemyBodiesEmptyTheShieldOnASolidCellOrTheSpaceAboveOne) {
-  struct Case {
-    int x, y, shield;
-  } cases[] = {{20, 38, 100}, {21, 39, 100}, {20, 39, 0}, {20, 40, 0}};
-  for (const Case& c : cases) {
-    fresh(c.x, c.y);
+  for (auto [x, y, shield] : {std::tuple{20, 38, 100}, {21, 39, 100}, {20, 39, 0}, {20, 40, 0}}) {
+    fresh(x, y);
     Enemy& enemy = add_enemy(19, 38, {"   ", "   ", " # "});
     run_collisions(world, ship, score);
-    EXPECT_EQ(ship.shield, c.shield) << c.x << ", " << c.y;
-    EXPECT_EQ(game.player_alive, c.shield > 0) << c.x << ", " << c.y;
-    EXPECT_EQ(enemy.hp, 100);
+    EXPECT_EQ(std::tuple(ship.shield, game.player_alive, enemy.hp),
+              std::tuple(shield, shield > 0, 100))
+        << x << ", " << y;
   }
   // Enemy bullets come first, so a ram in the same frame as a shot is ignored.
   fresh();
@@ -178,20 +162,15 @@ TEST_F(Collisions, PlayerBulletsWearDronesThenEnemiesThenMissiles) {
   // Drones cost one life a hit, while there is some; a solid cell or a space above one hits, a
   // space above a space or outside does not; the invulnerable enemy and the first of a pair spend
   // the bullet for what lies beneath; missiles need no life on either side.
-  struct Case {
-    int x, y, damage, life, left;
-  } cases[] = {{5, 5, 4, 1, 0},   {5, 5, 10, 2, 0},  {6, 5, 4, 1, 1},       {11, 10, 4, 1, 0},
-               {10, 10, 4, 1, 1}, {11, 11, 4, 1, 0}, {11, 12, 4, 1, 1},     {11, 9, 4, 1, 1},
-               {30, 11, 4, 1, 0}, {30, 10, 4, 1, 0}, {41, 20, 500, 100, 0}, {40, 20, 4, 0, 0},
-               {40, 19, 4, 1, 1}, {8, 8, 4, 1, 0},   {8, 8, 4, 0, -1}};
-  std::vector<Bullet*> bullets;
-  for (const Case& c : cases)
-    bullets.push_back(&shot(world.player_bullets, c.x, c.y, c.damage, c.life));
+  // clang-format off
+  const int cases[][4] = {{5, 5, 4, 1},   {5, 5, 10, 2},  {6, 5, 4, 1},       {11, 10, 4, 1},
+                          {10, 10, 4, 1}, {11, 11, 4, 1}, {11, 12, 4, 1},     {11, 9, 4, 1},
+                          {30, 11, 4, 1}, {30, 10, 4, 1}, {41, 20, 500, 100}, {40, 20, 4, 0},
+                          {40, 19, 4, 1}, {8, 8, 4, 1},   {8, 8, 4, 0}};  // x, y, damage, life
+  // clang-format on
+  for (const auto& [x, y, damage, life] : cases) shot(world.player_bullets, x, y, damage, life);
   run_collisions(world, ship, score);
-
-  for (size_t k = 0; k < bullets.size(); ++k) {
-    EXPECT_EQ(bullets[k]->life, cases[k].left) << cases[k].x << ", " << cases[k].y;
-  }
+  EXPECT_EQ(lives(world.player_bullets), "0 0 1 0 1 0 1 1 0 0 0 0 1 0 -1 ");
   EXPECT_EQ((std::vector<int>{drone.hp, twin.hp, under_drones.hp, enemy.hp, shielded.hp, beneath.hp,
                               first.hp, second.hp, missile.life, aside.life}),
             (std::vector<int>{-9, -5, 100, 92, 100, 100, -400, 100, 10, 18}));
@@ -205,26 +184,22 @@ TEST_F(Collisions, BombShotsCancelFireInTheirBlockForAGrazeButSpareDronesAndEnem
   Enemy& enemy = add_enemy(9, 9, {"###", "###", "###"});
   // Bullets beside a shot, two away, and in two blocks (cancelled once); missiles beside a
   // shot, two away, and already spent.
-  struct Case {
-    bool missile;
-    int x, y, life, left, grazed;
-  } cases[] = {{false, 11, 11, 1, 0, 1},   {false, 12, 10, 1, 1, 0},  {false, 31, 10, 1, 0, 1},
-               {true, 9, 11, 18, -482, 0}, {true, 10, 12, 18, 18, 0}, {true, 11, 9, 0, 0, 0}};
-  std::vector<Bullet*> fire;
-  for (const Case& c : cases)
-    fire.push_back(
-        &shot(c.missile ? world.enemy_missiles : world.enemy_bullets, c.x, c.y, 5, c.life));
+  // clang-format off
+  const std::tuple<EntityList<Bullet> World::*, int, int, int> cases[] = {
+      {&World::enemy_bullets, 11, 11, 1},    {&World::enemy_bullets, 12, 10, 1},
+      {&World::enemy_bullets, 31, 10, 1},    {&World::enemy_missiles, 9, 11, 18},
+      {&World::enemy_missiles, 10, 12, 18},  {&World::enemy_missiles, 11, 9, 0}};  // x, y, life
+  // clang-format on
+  for (const auto& [list, x, y, life] : cases) shot(world.*list, x, y, 5, life);
   run_collisions(world, ship, score);
-
-  for (size_t k = 0; k < fire.size(); ++k) {
-    EXPECT_EQ(fire[k]->life, cases[k].left) << "case " << k;
-    EXPECT_EQ(fire[k]->grazed, cases[k].grazed) << "case " << k;
-  }
+  EXPECT_EQ(lives(world.enemy_bullets) + lives(world.enemy_missiles), "0 1 0 -482 18 0 ");
+  std::string grazed;
+  for (const auto& b : world.enemy_bullets) grazed += std::to_string(b->grazed);
+  EXPECT_EQ(grazed, "101");
   EXPECT_EQ(drone.hp, 5);
   EXPECT_EQ(enemy.hp, 100);
   world_update(world, score);
-  ASSERT_EQ(world.enemy_bullets.size(), 1u);
-  EXPECT_EQ(world.enemy_bullets[0].get(), fire[1]);
+  EXPECT_EQ(lives(world.enemy_bullets), "1 ");
   EXPECT_DOUBLE_EQ(score.multiplier, 1.1);  // 0.05 for each cancelled bullet
 }
 

@@ -3,69 +3,22 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <map>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "fx/effect.h"
-#include "fx/glyph.h"
 #include "game/globals.h"
 #include "game/world.h"
 #include "shell/settings.h"
 #include "shell/sound.h"
 #include "tests/harness.h"
+#include "tests/world_text.h"
 
 namespace {
 
-constexpr TCOD_color_t kGiven{12, 200, 34};  // the colour effects are spawned with here
-
-// A particle: x, y, speed, heading, life, colour, character.
-using P = std::tuple<int, int, int, int, int, TCOD_color_t, int>;
-using Ps = std::vector<P>;
-Ps operator+(Ps a, const Ps& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
-
-Ps particles(const World& world) {
-  Ps out;
-  for (const auto& p : world.particles) {
-    out.emplace_back(p->motion.x, p->motion.y, p->motion.speed, p->motion.heading, p->life,
-                     p->glyph.colour, p->glyph.ch);
-  }
-  return out;
-}
-// n particles from one cell, headings evenly spaced from 0.
-Ps ring(int n, int x, int y, int speed, int life, TCOD_color_t colour = kGiven, int ch = '+') {
-  Ps out;
-  for (int i = 0; i < n; ++i) out.emplace_back(x, y, speed, i * 360 / n, life, colour, ch);
-  return out;
-}
-// Four particles around a cell: the star's straight or diagonal half, or the drone pop's dots.
-enum Cross { kStraight, kDiagonal, kDots };
-Ps cross(int x, int y, Cross kind) {
-  const int steps[3][4][3] = {{{1, 0, 0}, {0, 1, 90}, {-1, 0, 180}, {0, -1, 270}},
-                              {{1, 1, 45}, {-1, -1, -135}, {-1, 1, 135}, {1, -1, -45}},
-                              {{2, 0, 0}, {0, 2, 0}, {-2, 0, 0}, {0, -2, 0}}};
-  const int speed[] = {25, 15, 0}, life[] = {30, 30, 10};
-  Ps out;
-  for (const auto& [dx, dy, heading] : steps[kind]) {
-    out.emplace_back(x + dx, y + dy, speed[kind], heading, life[kind],
-                     kind == kDots ? TCOD_red : kGiven, kind == kDots ? '.' : '+');
-  }
-  return out;
-}
-
-// The listed effects, each as its routine's letter (as in `order`) and its timer.
-std::string routines(const World& world) {
-  const EffectRoutine order[] = {effect_azure_flash, effect_big_burst, effect_fireball,
-                                 effect_plasma,      effect_drone_pop, effect_boss_chain};
-  std::string out;
-  for (const auto& e : world.explosions) {
-    out += "ABFPDC"[std::ranges::find(order, e->routine) - order] + std::to_string(e->timer) + " ";
-  }
-  return out;
-}
+const TCOD_color_t kGiven = TCOD_green;  // the colour effects are spawned with here
 
 // Whether exactly n numbers were drawn since the generator was seeded with `seed`.
 bool drew_exactly(int n, uint32_t seed) {
@@ -80,13 +33,15 @@ std::vector<int> seen_timers;
 class Explosions : public GameTest {
  protected:
   // Calls a routine at a chosen t, on an effect outside any list.
-  void run(EffectRoutine routine, int x, int y, int t) {
-    Effect effect{t, kGiven, motion_create(x, y, 0, 0), &world, routine};
+  void run(EffectRoutine routine, int t) {
+    Effect effect{t, kGiven, motion_create(40, 22, 0, 0), &world, routine};
     routine(effect);
   }
 
   World world;
 };
+
+}  // namespace
 
 TEST_F(Explosions, TimerTRunsTTimesThroughTheFramePassesAndChildrenAndParticlesShowAtOnce) {
   seen_timers.clear();
@@ -104,104 +59,106 @@ TEST_F(Explosions, TimerTRunsTTimesThroughTheFramePassesAndChildrenAndParticlesS
     if (frame < 3) world_draw(world, player, score);
   }
   EXPECT_EQ(seen_timers, (std::vector<int>{1, 3, 2, 1}));  // none at spawn
-  // Explosions tick before particles, so the pop's dot was drawn in its first frame already.
-  EXPECT_EQ(world.particles.at(0)->life, 7);
-  EXPECT_EQ(cell_char(30, 40), 7);
-  EXPECT_EQ(cell_fg(30, 40), TCOD_orange);
+  // Explosions tick before particles, so the pop's dot was drawn in its first frame already:
+  // three draws in three frames.
+  EXPECT_EQ(std::tuple(world.particles.at(0)->life, cell_char(30, 40), cell_fg(30, 40)),
+            std::tuple(7, 7, TCOD_orange));
 
   // Children run their first frame in the same pass: the big burst's own flash too.
   world.explosions.clear();
   effect_spawn(25, 20, 30, effect_boss_chain, world, kGiven);
   list_tick(world.explosions, effect_tick);
-  EXPECT_EQ(routines(world), "C29 B29 F29 P29 A1 ");
+  EXPECT_EQ(effects_text(world, false), "chain 29|big 29|fireball 29|plasma 29|flash 1|");
 }
 
-TEST_F(Explosions, EachRoutinesTimetableOfSparksParticlesChildrenSoundsAndDraws) {
+TEST_F(Explosions, EachRoutinesTimetableOfSparksParticlesChildrenAndSounds) {
   game.player_x = 3;  // the ship's rings come where the ship is, its sparks at the effect
   game.player_y = 4;
   const TCOD_color_t fire[] = {TCOD_red, TCOD_flame, TCOD_orange};
   const TCOD_color_t violet[] = {TCOD_red, TCOD_blue, TCOD_purple};
-  using Thrown = std::vector<std::pair<int, Ps>>;  // t and what it throws after its sparks
-  using Heard = std::vector<std::pair<int, int>>;  // t and the sound
-  const Ps own = ring(15, 40, 22, 25, 30), ship = ring(15, 3, 4, 25, 30);
-  const Ps diag = cross(40, 22, kDiagonal), straight = cross(40, 22, kStraight);
-  const Ps flash = ring(15, 40, 22, 30, 10, TCOD_azure, 7), dots = cross(40, 22, kDots);
-  const Ps dot = {{40, 22, 0, 0, 10, TCOD_orange, 7}};
-  const Ps pop = ring(10, 40, 22, 35, 16, TCOD_azure, 7) + ring(6, 40, 22, 50, 16, TCOD_flame, 7);
-  const Ps o_rings = ring(36, 40, 22, 20, 32, kGiven, 'o') + ring(18, 40, 22, 30, 24, kGiven, 'o') +
-                     ring(36, 40, 22, 40, 16, kGiven, 'o');
-  auto big = [](int speed) { return ring(30, 40, 22, speed, 35); };
-  const Thrown big_rings = {{30, big(10)}, {15, big(25)}, {1, big(39)}};
-  auto flashes = [](int t) { return std::string(t % 3 == 0 ? "A2 " : ""); };
-  auto chain = [](int t) {
-    return std::string(t % 10 == 0 ? "B30 " : "") + (t % 5 == 0 ? "F30 " : "") +
-           (t % 2 != 0 ? "D15 " : "P30 ");
-  };
+  // What each t throws beyond the sparks, after its sounds.
+  // clang-format off
+  const std::string own = "15x+ 40,22 25/30 g 0..336|", ship = "15x+ 3,4 25/30 g 0..336|";
+  const std::string straight = "1x+ 41,22 25/30 g 0|1x+ 40,23 25/30 g 90|"
+                               "1x+ 39,22 25/30 g 180|1x+ 40,21 25/30 g 270|";
+  const std::string diagonal = "1x+ 41,23 15/30 g 45|1x+ 39,21 15/30 g -135|"
+                               "1x+ 39,23 15/30 g 135|1x+ 41,21 15/30 g -45|";
+  const std::string dots = "1x. 42,22 0/10 r 0|1x. 40,24 0/10 r 0|"
+                           "1x. 38,22 0/10 r 0|1x. 40,20 0/10 r 0|";
+  auto big = [](int speed) { return "30x+ 40,22 " + std::to_string(speed) + "/35 g 0..348|"; };
+  // Children by t, a period of ten frames (or three) from t = 30 down.
+  const std::string b = "big 30|", f = "fireball 30|", p = "plasma 30|", d = "pop 15|";
+  const std::vector<std::string> chain = {b + f + p, d, p, d, p, f + d, p, d, p, d};
+  const std::vector<std::string> flashes = {"flash 2|", "", ""};
   const struct {
     EffectRoutine routine;
     const TCOD_color_t* sparks;  // none when null
-    Thrown thrown;
-    Heard heard;
-    std::string (*kids)(int t) = nullptr;  // none when null
-  } cases[] = {{effect_fireball, fire, {{25, own}, {15, own}}, {{30, SFX_BIG_EXP2}}},
-               {effect_player_hit, fire, {{25, ship}, {15, ship}}, {}},
-               {effect_player_death, fire, {{25, ship}, {15, ship}}, {}},
-               {effect_plasma, violet, {{10, diag}, {5, straight}}, {{30, SFX_MED_EXP3}}},
-               {effect_drone_pop, nullptr, {{15, dot}, {10, straight + diag}, {5, dots}}, {}},
-               {effect_azure_flash, nullptr, {{1, flash}}, {{1, SFX_HUGE_SMALL_EXP}}},
-               {effect_big_burst, nullptr, big_rings, {{15, SFX_HUGE_EXP}}, flashes},
-               {effect_boss_chain, nullptr, {}, {}, chain},
-               {effect_missile_pop, nullptr, {{1, pop}}, {}},  // these two run once
-               {effect_charged_burst, nullptr, {{1, o_rings}}, {}}};
-  const auto& played = sound_played();
+    std::map<int, std::string> thrown;  // by t
+    const std::vector<std::string>* kids = nullptr;
+  } cases[] = {
+      {effect_fireball, fire, {{30, "0@40|"}, {25, own}, {15, own}}},
+      {effect_player_hit, fire, {{25, ship}, {15, ship}}},
+      {effect_player_death, fire, {{25, ship}, {15, ship}}},
+      {effect_plasma, violet, {{30, "12|"}, {10, diagonal}, {5, straight}}},
+      {effect_drone_pop, nullptr,
+       {{15, "1x7 40,22 0/10 o 0|"}, {10, straight + diagonal}, {5, dots}}},
+      {effect_azure_flash, nullptr, {{1, "22|15x7 40,22 30/10 a 0..336|"}}},
+      {effect_big_burst, nullptr, {{30, big(10)}, {15, "23|" + big(25)}, {1, big(39)}}, &flashes},
+      {effect_boss_chain, nullptr, {}, &chain},
+      // These two run once, with t = 1.
+      {effect_missile_pop, nullptr, {{1, "10x7 40,22 35/16 a 0..324|6x7 40,22 50/16 f 0..300|"}}},
+      {effect_charged_burst, nullptr,
+       {{1, "36xo 40,22 20/32 g 0..350|18xo 40,22 30/24 g 0..340|36xo 40,22 40/16 g 0..350|"}}}};
+  // clang-format on
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << "case " << &c - cases);
-    Heard heard;
     game.player_dead = false;
-    bool once = c.routine == effect_missile_pop || c.routine == effect_charged_burst;
-    for (int t = once ? 1 : 50; t >= 1; --t) {
+    const int from = c.routine == effect_missile_pop || c.routine == effect_charged_burst ? 1 : 30;
+    for (int t = from; t >= 1; --t) {
+      SCOPED_TRACE(testing::Message() << "case " << &c - cases << ", t = " << t);
       world.particles.clear();
       world.explosions.clear();
-      size_t sounds = played.size();
+      sound_clear_played();
       seed_random(t);
-      run(c.routine, 40, 22, t);
-      EXPECT_EQ(routines(world), c.kids ? c.kids(t) : "") << "t = " << t;
-      int draws = (c.sparks ? 6 : 0) + 2 * static_cast<int>(world.explosions.size());
-      EXPECT_TRUE(drew_exactly(draws, t)) << "t = " << t;
-      seed_random(t);
-      Ps expected;
-      for (int reach = 1; c.sparks && reach <= 3; ++reach) {
-        int r = TCOD_random_get_int(nullptr, 0, 2 * reach);
-        int col = TCOD_random_get_int(nullptr, 0, 2 * reach);
-        expected.emplace_back(40 - reach + col, 22 - reach + r, 0, 0, reach == 3 ? 5 : 3,
-                              c.sparks[reach - 1], 7);
+      run(c.routine, t);
+      const std::string kids = c.kids ? (*c.kids)[(30 - t) % c.kids->size()] : "";
+      EXPECT_EQ(effects_text(world, false), kids);
+      EXPECT_TRUE(
+          drew_exactly((c.sparks ? 6 : 0) + 2 * static_cast<int>(world.explosions.size()), t));
+      // Three sparks, inner to outer, each a dot somewhere in its square around the cell.
+      const size_t sparks = c.sparks ? 3 : 0;
+      ASSERT_GE(world.particles.size(), sparks);
+      for (size_t k = 0; k < sparks; ++k) {
+        const Particle& p = *world.particles[k];
+        const int reach = static_cast<int>(k) + 1;
+        EXPECT_LE(std::max(std::abs(p.motion.x - 40), std::abs(p.motion.y - 22)), reach);
+        EXPECT_EQ(std::tuple(p.motion.speed, p.life, p.glyph.ch, p.glyph.colour),
+                  std::tuple(0, reach == 3 ? 5 : 3, 7, c.sparks[k]));
       }
-      for (const auto& [at, thrown] : c.thrown) expected = at == t ? expected + thrown : expected;
-      EXPECT_EQ(particles(world), expected) << "t = " << t;
-      // Each child at its own fresh offset, in the effect's colour.
-      int spread = c.routine == effect_big_burst ? 5 : 7;
-      for (const auto& kid : world.explosions) {
-        int dx = TCOD_random_get_int(nullptr, -spread, spread);
-        int dy = TCOD_random_get_int(nullptr, -spread, spread);
-        EXPECT_EQ(std::pair(kid->motion.x - 40, kid->motion.y - 22), std::pair(dx, dy)) << t;
-        EXPECT_EQ(kid->colour, kGiven);
-      }
-      for (size_t i = sounds; i < played.size(); ++i) heard.emplace_back(t, played[i].effect);
-      EXPECT_EQ(game.player_dead, c.routine == effect_player_death && t == 1) << "t = " << t;
+      EXPECT_EQ(sounds_text() + particles_text(world, sparks),
+                c.thrown.contains(t) ? c.thrown.at(t) : "");
+      EXPECT_EQ(game.player_dead, c.routine == effect_player_death && t == 1);
     }
-    EXPECT_EQ(heard, c.heard);
   }
-  EXPECT_EQ(played.at(0).panning.left, 50);  // the fireball's, by its column
-  for (const SoundPlay& play : played) EXPECT_EQ(play.panned, play.effect == SFX_BIG_EXP2);
 }
 
-TEST_F(Explosions, ChargedBurstInBulletColourModeDrawsAColourPerParticle) {
-  settings.bullet_colour_mode = 1;
+// Rows are drawn before columns, and every child draws its own offset, x first.
+TEST_F(Explosions, RandomDrawsComeInTheirOrderAndNumber) {
+  seed_random(8);  // 0..2: 0, 1; 0..4: 1, 4; 0..6: 6, 4
+  run(effect_fireball, 20);
+  EXPECT_EQ(particles_text(world), "1x7 40,21 0/3 r 0|1x7 42,21 0/3 f 0|1x7 41,25 0/5 o 0|");
+  seed_random(8);
+  run(effect_boss_chain, 30);
+  EXPECT_EQ(effects_text(world), "big 30 36,28 g|fireball 30 39,24 g|plasma 30 40,16 g|");
+  world.explosions.clear();
+  seed_random(8);
+  run(effect_big_burst, 30);
+  EXPECT_EQ(effects_text(world), "flash 2 45,26 g|");
+  world.particles.clear();
+  settings.bullet_colour_mode = 1;  // the charged burst draws a colour for every particle
   seed_random(5);
-  run(effect_charged_burst, 25, 40, 1);
-  ASSERT_EQ(world.particles.size(), 90u);
-  seed_random(5);
-  for (const auto& p : world.particles) EXPECT_EQ(p->glyph.colour, random_bright_colour());
+  run(effect_charged_burst, 1);
+  EXPECT_TRUE(drew_exactly(270, 5));
+  std::vector<TCOD_color_t> colours;
+  for (const auto& p : world.particles) colours.push_back(p->glyph.colour);
+  EXPECT_NE(std::ranges::count(colours, colours.at(0)), 90);
 }
-
-}  // namespace

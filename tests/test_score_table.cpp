@@ -30,114 +30,71 @@ void make_table(int rows, int lowest) {
   for (int i = 0; i < rows; ++i) score_table_add(result(lowest + 1000 * i));
 }
 
+auto row(const Score& s) {
+  return std::make_tuple(std::string(s.name), s.score, s.hits, s.multiplier);
+}
+
 }  // namespace
 
 class ScoreTable : public GameTest {};
 
-TEST_F(ScoreTable, DefaultsAreZapThen95000DownTo5000) {
-  score_table_write_defaults();
+TEST_F(ScoreTable, StartUpFillsAnEmptyOrMissingFileWithZapThen95000DownTo5000) {
+  startup_score_file();
   auto rows = score_table_read();
   ASSERT_EQ(rows.size(), 20u);
-  EXPECT_STREQ(rows[0].name, "ZAP");
-  EXPECT_EQ(rows[0].score, 100000);
-  EXPECT_EQ(rows[0].hits, 100);
-  EXPECT_EQ(rows[0].multiplier, 1.0);
+  EXPECT_EQ(row(rows[0]), std::make_tuple("ZAP", 100000, 100, 1.0));
   EXPECT_EQ(rows[1].score, 95000);
-  EXPECT_STREQ(rows[19].name, "---");
-  EXPECT_EQ(rows[19].score, 5000);
-  EXPECT_EQ(rows[19].hits, 5);
+  EXPECT_EQ(row(rows[19]), std::make_tuple("---", 5000, 5, 1.0));
+  write_file(table_file(), "");
+  startup_score_file();
   EXPECT_EQ(std::filesystem::file_size(table_file()), 20u * 24);
+  make_table(3, 1000);
+  startup_score_file();
+  EXPECT_EQ(score_table_read().size(), 3u);  // a short table is left alone
 }
 
 TEST_F(ScoreTable, RowLayoutIsLittleEndianWithZeroReservedBytes) {
   Score score = result(0x01020304, "AB", 0x0a0b);
   score.multiplier = 1.0;
   score_table_add(score);
-  std::string bytes = read_file(table_file());
-  ASSERT_EQ(bytes.size(), 24u);
-  EXPECT_EQ(bytes.substr(0, 4), std::string("\x04\x03\x02\x01", 4));
-  EXPECT_EQ(bytes.substr(4, 4), std::string(4, '\0'));
-  EXPECT_EQ(bytes.substr(8, 8), std::string("\0\0\0\0\0\0\xf0\x3f", 8));  // 1.0
-  EXPECT_EQ(bytes.substr(16, 4), std::string("\x0b\x0a\0\0", 4));
-  EXPECT_EQ(bytes.substr(20, 4), std::string("AB\0\0", 4));
+  // Score, four zero bytes, the multiplier 1.0 as a double, hits, name.
+  const char bytes[] = "\x04\x03\x02\x01\0\0\0\0\0\0\0\0\0\0\xf0\x3f\x0b\x0a\0\0AB\0\0";
+  EXPECT_EQ(read_file(table_file()), std::string(bytes, 24));
 }
 
-TEST_F(ScoreTable, AFullTableTakesOnlyABetterResultAndDropsItsLowest) {
-  make_table(20, 5000);
-  EXPECT_FALSE(score_qualifies(result(5000)));
-  EXPECT_TRUE(score_qualifies(result(5001)));
+TEST_F(ScoreTable, AFullTableTakesOnlyABetterResultAndDropsItsLowestAShortOneAnyPointsButZero) {
+  // Rows, the lowest score, the result and whether it qualifies; the full table is kept.
+  const std::tuple<int, int, int, bool> cases[] = {{7, 90000, 1, true},     {7, 90000, 0, false},
+                                                   {0, 0, 1, true},         {20, 5000, 0, false},
+                                                   {20, 5000, 5000, false}, {20, 5000, 5001, true}};
+  for (const auto& [rows, lowest, points, qualifies] : cases) {
+    if (rows != static_cast<int>(score_table_read().size())) make_table(rows, lowest);
+    EXPECT_EQ(score_qualifies(result(points)), qualifies) << rows << " rows, " << points;
+  }
   score_table_add(result(5001, "NEW"));
   auto rows = score_table_read();
   ASSERT_EQ(rows.size(), 20u);
-  EXPECT_EQ(rows[19].score, 5001);
-  EXPECT_EQ(rows[0].score, 24000);
-  for (const Score& row : rows) EXPECT_NE(row.score, 5000);
+  EXPECT_EQ(std::make_tuple(rows[0].score, row(rows[19])),
+            std::make_tuple(24000, std::make_tuple("NEW", 5001, 1, 1.0)));
 }
 
-TEST_F(ScoreTable, AShortTableTakesAnyPointsButZeroNever) {
-  make_table(7, 90000);
-  EXPECT_TRUE(score_qualifies(result(1)));
-  EXPECT_FALSE(score_qualifies(result(0)));
-  std::filesystem::remove(table_file());
-  EXPECT_TRUE(score_qualifies(result(1)));
-  EXPECT_TRUE(score_table_read().empty());
-}
-
-TEST_F(ScoreTable, AnIncompleteTailIsIgnoredAndDroppedByTheNextWrite) {
-  make_table(3, 1000);
-  std::string bytes = read_file(table_file()) + "garbage";
-  write_file(table_file(), bytes);
-  EXPECT_EQ(score_table_read().size(), 3u);
-  score_table_add(result(500, "LOW"));  // must not land out of step after the tail
+TEST_F(ScoreTable, AnIncompleteTailIsDroppedANameIsCutToThreeLettersAndAFailedRewriteKeepsTheFile) {
+  std::string ragged(24, '\0');
+  ragged[0] = 10;
+  std::memcpy(&ragged[20], "ABCD", 4);
+  write_file(table_file(), ragged + "garbage");
+  ASSERT_EQ(score_table_read().size(), 1u);
+  EXPECT_EQ(std::string(score_table_read()[0].name), "ABC");
+  score_table_add(result(5, "LOW"));  // must not land out of step after the tail
   auto rows = score_table_read();
-  ASSERT_EQ(rows.size(), 4u);
-  EXPECT_EQ(rows[3].score, 500);
-  EXPECT_STREQ(rows[3].name, "LOW");
-  EXPECT_EQ(std::filesystem::file_size(table_file()), 4u * 24);
-}
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(row(rows[1]), std::make_tuple("LOW", 5, 1, 1.0));
+  EXPECT_EQ(std::filesystem::file_size(table_file()), 2u * 24);
 
-TEST_F(ScoreTable, ANameIsAtMostThreeLettersWhateverTheFourthByte) {
-  std::string row(24, '\0');
-  row[0] = 10;
-  std::memcpy(&row[20], "ABCD", 4);
-  write_file(table_file(), row);
-  auto rows = score_table_read();
-  ASSERT_EQ(rows.size(), 1u);
-  EXPECT_STREQ(rows[0].name, "ABC");
-}
-
-TEST_F(ScoreTable, SortOrdersBestFirstAndKeepsTwenty) {
-  std::string bytes;
-  for (int i = 0; i < 25; ++i) {
-    std::string row(24, '\0');
-    int points = (i * 7919) % 1000;
-    std::memcpy(&row[0], &points, 4);
-    bytes += row;
-  }
-  write_file(table_file(), bytes);
-  score_table_sort();
-  auto rows = score_table_read();
-  ASSERT_EQ(rows.size(), 20u);
-  for (size_t i = 1; i < rows.size(); ++i) EXPECT_GE(rows[i - 1].score, rows[i].score);
-}
-
-TEST_F(ScoreTable, AFailedRewriteLeavesTheOldTableWhole) {
-  make_table(5, 1000);
-  std::string before = read_file(table_file());
+  const std::string before = read_file(table_file());
   std::filesystem::create_directory(table_file() + ".new");
   score_table_add(result(99999));
   EXPECT_EQ(read_file(table_file()), before);
-}
-
-TEST_F(ScoreTable, StartUpFillsOnlyAnEmptyOrMissingFile) {
-  startup_score_file();
-  EXPECT_EQ(score_table_read().size(), 20u);
-  write_file(table_file(), "");
-  startup_score_file();
-  EXPECT_EQ(score_table_read().size(), 20u);
-  make_table(3, 1000);
-  startup_score_file();
-  EXPECT_EQ(score_table_read().size(), 3u);
 }
 
 class Scoreboard : public GameTest {};
@@ -148,17 +105,13 @@ TEST_F(Scoreboard, ShowsTheTableAndWaitsForANewPress) {
   score_table_add(result(100002, ""));
   press_key(TCODK_ENTER, '\r');  // still held from the game, whose poll saw it go down
   read_accept();
-  std::vector<std::string> header, first, second, third, last;
+  std::vector<std::string> shown;
   TCOD_color_t colour_at_3{};
   int frames = 0;
   platform_script_on_flush([&](int frame) {
     frames = frame;
     if (frame == 1) {
-      header.push_back(screen_text(13, 18, 25));
-      first.push_back(screen_text(14, 20, 21));
-      second.push_back(screen_text(14, 21, 21));
-      third.push_back(screen_text(14, 22, 23));
-      last.push_back(screen_text(14, 39, 20));
+      for (int y : {18, 20, 21, 22, 39}) shown.push_back(screen_text(13, y, 25));
     }
     if (frame == 3) colour_at_3 = cell_fg(13, 18);
     if (frame == 5) release_key(TCODK_ENTER, '\r');
@@ -168,11 +121,11 @@ TEST_F(Scoreboard, ShowsTheTableAndWaitsForANewPress) {
   scoreboard_show();
   platform_script_on_flush(nullptr);
   EXPECT_EQ(frames, 8);
-  EXPECT_EQ(header[0], "RANK NAME   SCORE    HITS");
-  EXPECT_EQ(first[0], " 1:      0000100002 1");  // an empty name is three blanks
-  EXPECT_EQ(second[0], " 2:    A 0000100001 1");
-  EXPECT_EQ(third[0], " 3:  ZAP 0000100000 100");
-  EXPECT_EQ(last[0], "20:  --- 0000015000 ");
+  EXPECT_EQ(shown,
+            (std::vector<std::string>{"RANK NAME   SCORE    HITS",
+                                      "  1:      0000100002 1   ",  // an empty name
+                                      "  2:    A 0000100001 1   ", "  3:  ZAP 0000100000 100 ",
+                                      " 20:  --- 0000015000 15  "}));
   EXPECT_EQ(colour_at_3, cycle_colour(2));
   ASSERT_FALSE(sound_played().empty());
   EXPECT_EQ(sound_played().back().effect, SFX_CONFIRM);

@@ -10,14 +10,9 @@
 
 namespace {
 
-struct Outcome {
-  int status;
-  std::string errors;
-};
-
 // Starts the game beside this program with the given SDL drivers and returns
 // its exit status and what it wrote to standard error.
-Outcome run_game(const std::string& video, const std::string& audio) {
+std::pair<int, std::string> run_game(const std::string& video, const std::string& audio) {
   std::string command = "cd / && SDL_VIDEODRIVER=" + video + " SDL_AUDIODRIVER=" + audio + " '" +
                         program_folder() + "ember_vortex' 2>&1 >/dev/null";
   std::FILE* pipe = popen(command.c_str(), "r");
@@ -33,22 +28,18 @@ Outcome run_game(const std::string& video, const std::string& audio) {
 TEST(Startup, TheScreenSizePicksTheFont) {
   EXPECT_EQ(startup_font_file(0), "terminal/terminal.png");
   EXPECT_EQ(startup_font_file(1), "terminal/termx15.png");
-  EXPECT_EQ(startup_font_file(2), "terminal/termx2.png");
-  EXPECT_EQ(startup_font_file(5), "terminal/termx2.png");
-  EXPECT_EQ(startup_font_file(-1), "terminal/termx2.png");
+  for (int size : {2, 5, -1}) EXPECT_EQ(startup_font_file(size), "terminal/termx2.png") << size;
 }
 
 TEST(Startup, WithoutAnAudioDeviceTheGameEndsWithStatus7AndBothMessages) {
-  Outcome outcome = run_game("dummy", "nosuch");
-  EXPECT_EQ(outcome.status, 7);
-  EXPECT_NE(outcome.errors.find("Unable to initialize SDL: "), std::string::npos) << outcome.errors;
-  EXPECT_NE(outcome.errors.find("Unable to initialize audio: "), std::string::npos)
-      << outcome.errors;
+  auto [status, errors] = run_game("dummy", "nosuch");
+  EXPECT_EQ(status, 7);
+  for (const char* message : {"Unable to initialize SDL: ", "Unable to initialize audio: "})
+    EXPECT_NE(errors.find(message), std::string::npos) << errors;
 }
 
 TEST(Startup, WithoutAWindowTheGameSaysSoInsteadOfWaitingForever) {
-  Outcome outcome = run_game("nosuch", "dummy");
-  EXPECT_EQ(outcome.status, 1);
-  EXPECT_NE(outcome.errors.find("Unable to open the window: "), std::string::npos)
-      << outcome.errors;
+  auto [status, errors] = run_game("nosuch", "dummy");
+  EXPECT_EQ(status, 1);
+  EXPECT_NE(errors.find("Unable to open the window: "), std::string::npos) << errors;
 }

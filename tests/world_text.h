@@ -1,0 +1,114 @@
+#pragma once
+// What a frame leaves behind, written as short text so that a table row can
+// state it in one string: particles, bullets, effects and the sounds played.
+
+#include <libtcod.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "fx/enemy_shots.h"
+#include "fx/explosions.h"
+#include "fx/player_shots.h"
+#include "game/records.h"
+#include "shell/sound.h"
+
+namespace world_text {
+
+template <class T, std::size_t N>
+std::string name(const std::pair<T, const char*> (&names)[N], T value, std::string other) {
+  for (const auto& [named, text] : names)
+    if (named == value) return text;
+  return other;
+}
+
+// A colour as one letter when it is one the game names, else as "r,g,b".
+inline std::string colour(TCOD_color_t c) {
+  const std::pair<TCOD_color_t, const char*> names[] = {
+      {TCOD_red, "r"},    {TCOD_flame, "f"},  {TCOD_orange, "o"}, {TCOD_azure, "a"},
+      {TCOD_white, "w"},  {TCOD_green, "g"},  {TCOD_blue, "b"},   {TCOD_purple, "p"},
+      {TCOD_yellow, "y"}, {TCOD_silver, "s"}, {TCOD_magenta, "m"}};
+  return name(names, c,
+              std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b));
+}
+
+// Things in a row that share a key and do not turn back are written once, as
+// "count x key first..last heading|".
+inline std::string runs(const std::vector<std::pair<std::string, int>>& things) {
+  std::string out;
+  for (size_t i = 0, j = 1; i < things.size(); i = j++) {
+    while (j < things.size() && things[j].first == things[i].first &&
+           things[j].second >= things[j - 1].second)
+      ++j;
+    const int first = things[i].second, last = things[j - 1].second;
+    out += std::to_string(j - i) + "x" + things[i].first + std::to_string(first) +
+           (last != first ? ".." + std::to_string(last) : "") + "|";
+  }
+  return out;
+}
+
+// " x,y " of a cell, and " x,y speed/" of a mover.
+inline std::string at(const Motion& m, bool speed = false) {
+  return " " + std::to_string(m.x) + "," + std::to_string(m.y) + " " +
+         (speed ? std::to_string(static_cast<int>(m.speed)) + "/" : "");
+}
+
+}  // namespace world_text
+
+// The particles from index `from` on as "count x character x,y speed/life colour headings|"; the
+// character is itself when printable, else its code.
+inline std::string particles_text(const World& world, size_t from = 0) {
+  std::vector<std::pair<std::string, int>> things;
+  for (size_t i = from; i < world.particles.size(); ++i) {
+    const Particle& p = *world.particles[i];
+    const int ch = p.glyph.ch;
+    things.emplace_back(
+        (ch > 32 && ch < 127 ? std::string(1, static_cast<char>(ch)) : std::to_string(ch)) +
+            world_text::at(p.motion, true) + std::to_string(p.life) + " " +
+            world_text::colour(p.glyph.colour) + " ",
+        static_cast<int>(p.motion.heading));
+  }
+  return world_text::runs(things);
+}
+
+// The bullets of a list as "count x behaviour x,y speed/headings|".
+inline std::string bullets_text(const EntityList<Bullet>& list) {
+  const std::pair<BulletBehaviour, const char*> names[] = {
+      {shot_gun_side, "side"},     {shot_gun_centre, "centre"}, {shot_charged, "charged"},
+      {shot_fragment, "fragment"}, {shot_bomb, "bomb"},         {bullet_aimed, "aimed"}};
+  std::vector<std::pair<std::string, int>> things;
+  for (const auto& b : list) {
+    things.emplace_back(
+        world_text::name(names, b->behaviour, "?") + world_text::at(b->motion, true),
+        static_cast<int>(b->motion.heading));
+  }
+  return world_text::runs(things);
+}
+
+// The listed effects as "routine timer x,y colour|", or only "routine timer|".
+inline std::string effects_text(const World& world, bool where = true) {
+  const std::pair<EffectRoutine, const char*> names[] = {
+      {effect_nothing, "nothing"},       {effect_player_death, "death"},
+      {effect_player_hit, "hit"},        {effect_fireball, "fireball"},
+      {effect_plasma, "plasma"},         {effect_drone_pop, "pop"},
+      {effect_charged_burst, "charged"}, {effect_missile_pop, "missile"},
+      {effect_azure_flash, "flash"},     {effect_big_burst, "big"},
+      {effect_boss_chain, "chain"}};
+  std::string out;
+  for (const auto& e : world.explosions) {
+    out += world_text::name(names, e->routine, "?") + " " + std::to_string(e->timer) +
+           (where ? world_text::at(e->motion) + world_text::colour(e->colour) : "") + "|";
+  }
+  return out;
+}
+
+// The sounds played since the record was last cleared, as "effect@column|" when panned (columns
+// 0 to 51) and "effect|" when centred.
+inline std::string sounds_text() {
+  std::string out;
+  for (const SoundPlay& p : sound_played())
+    out += std::to_string(p.effect) + (p.panned ? "@" + std::to_string(p.panning.right / 5) : "") +
+           "|";
+  return out;
+}
