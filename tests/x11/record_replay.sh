@@ -40,6 +40,6 @@ out=$("$game" --headless --replay "$replay")
 echo "$out"
 echo "a replay of $(wc -c <"$replay") bytes"
 # One game, played past its 600th frame, that ended on the scoreboard.
-echo "$out" | grep -q '^game 1: [0-9]* frames, score [0-9]*, hits [0-9]*$'
+echo "$out" | grep -q '^game 1: [0-9]* frames, score [0-9]*, hits [0-9]*, peak [0-9]* entities at frame [0-9]*$'
 echo "$out" | grep -q '^  frame 600 '
 ! echo "$out" | grep -q '^game 2'
