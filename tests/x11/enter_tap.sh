@@ -5,13 +5,9 @@
 set -eu
 game="$1"
 close_window="$2"
-display=":$(( 90 + $$ % 100 ))"
 replay=$(mktemp)
-Xvfb "$display" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; rm -f "$replay"' EXIT
-export DISPLAY="$display"
-for _ in 1 2 3 4 5 6 7 8 9 10; do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.3; done
+cleanup="$replay"
+. "$(dirname "$0")/xvfb.sh"
 started=0
 for run in 1 2 3 4 5; do
   rm -f "$replay"

@@ -3,13 +3,9 @@
 # X server's auto-repeat and libtcod's text events never reach it.
 set -eu
 probe="$1"
-display=":$(( 90 + $$ % 100 ))"
 out=$(mktemp)
-Xvfb "$display" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; rm -f "$out"' EXIT
-export DISPLAY="$display"
-for _ in 1 2 3 4 5 6 7 8 9 10; do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.3; done
+cleanup="$out"
+. "$(dirname "$0")/xvfb.sh"
 SDL_AUDIODRIVER=dummy "$probe" >"$out" &
 probe_pid=$!
 window=$(xdotool search --sync --name "Ember Vortex" | head -n 1)
