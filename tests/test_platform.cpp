@@ -9,14 +9,6 @@
 
 namespace {
 
-TCOD_key_t raw(TCOD_keycode_t vk, int c, bool pressed) {
-  TCOD_key_t key{};
-  key.vk = vk;
-  key.c = static_cast<char>(c);
-  key.pressed = pressed;
-  return key;
-}
-
 struct Stroke {
   int vk;
   int c;
@@ -35,61 +27,62 @@ std::vector<Stroke> drain(int flags) {
 
 }  // namespace
 
-class KeyPoll : public GameTest {};
+using KeyPoll = GameTest;
 
-// What libtcod delivers under X for one held key: the press, its text event,
-// the system's repeats with their text events, then the release.
-TEST_F(KeyPoll, AHeldKeyGivesOnePressAndOneReleaseWithoutTextOrRepeats) {
-  platform_script_event(raw(TCODK_CHAR, 'z', true));
-  platform_script_event(raw(TCODK_TEXT, 0, true));
-  for (int repeat = 0; repeat < 30; ++repeat) {
-    platform_script_event(raw(TCODK_CHAR, 'z', true));
-    platform_script_event(raw(TCODK_TEXT, 0, true));
+// Under X libtcod delivers a held key as its press and a text event, the
+// system's repeats with theirs, then the release; the poll gives one press
+// and one release a stroke, and a dropped event of the other kind still ends
+// its stroke.
+TEST_F(KeyPoll, AStrokeIsOnePressAndOneReleaseWithoutTextOrRepeats) {
+  constexpr TCOD_keycode_t kChar = TCODK_CHAR, kText = TCODK_TEXT, kUp = TCODK_UP;
+  const struct {
+    int flags;
+    std::vector<Stroke> events, strokes;
+  } cases[] = {
+      {TCOD_KEY_PRESSED | TCOD_KEY_RELEASED,
+       {{kChar, 'z', true},
+        {kText, 0, true},
+        {kChar, 'z', true},
+        {kText, 0, true},
+        {kChar, 'z', true},
+        {kChar, 'z', false},
+        {kUp, 0, true},
+        {kUp, 0, true},
+        {kUp, 0, false},
+        {kChar, 'z', true}},
+       {{kChar, 'z', true},
+        {kChar, 'z', false},
+        {kUp, 0, true},
+        {kUp, 0, false},
+        {kChar, 'z', true}}},
+      {TCOD_KEY_PRESSED,
+       {{kChar, 'p', true},
+        {kChar, 'p', false},
+        {kChar, 'q', true},
+        {kChar, 'q', false},
+        {kChar, 'p', true}},
+       {{kChar, 'p', true}, {kChar, 'q', true}, {kChar, 'p', true}}},
+      // A shifted letter and its plain repeat after Shift was let go are one key.
+      {TCOD_KEY_PRESSED | TCOD_KEY_RELEASED,
+       {{kChar, 'Q', true}, {kChar, 'q', true}, {kChar, 'q', false}},
+       {{kChar, 'Q', true}, {kChar, 'q', false}}},
+  };
+  for (const auto& c : cases) {
+    for (const Stroke& e : c.events) {
+      TCOD_key_t key{};
+      key.vk = static_cast<TCOD_keycode_t>(e.vk);
+      key.c = static_cast<char>(e.c);
+      key.pressed = e.pressed;
+      platform_script_event(key);
+    }
+    EXPECT_EQ(drain(c.flags), c.strokes) << c.events.size() << " events";
   }
-  platform_script_event(raw(TCODK_CHAR, 'z', false));
-  platform_script_event(raw(TCODK_UP, 0, true));
-  platform_script_event(raw(TCODK_UP, 0, true));
-  platform_script_event(raw(TCODK_UP, 0, false));
-  platform_script_event(raw(TCODK_CHAR, 'z', true));  // a new stroke comes through again
-  auto strokes = drain(TCOD_KEY_PRESSED | TCOD_KEY_RELEASED);
-  std::vector<Stroke> expected = {{TCODK_CHAR, 'z', true},
-                                  {TCODK_CHAR, 'z', false},
-                                  {TCODK_UP, 0, true},
-                                  {TCODK_UP, 0, false},
-                                  {TCODK_CHAR, 'z', true}};
-  EXPECT_EQ(strokes, expected);
-}
-
-TEST_F(KeyPoll, EventsOfTheOtherKindAreConsumedAndDropped) {
-  platform_script_event(raw(TCODK_CHAR, 'p', true));
-  platform_script_event(raw(TCODK_CHAR, 'p', false));
-  platform_script_event(raw(TCODK_CHAR, 'q', true));
-  platform_script_event(raw(TCODK_CHAR, 'q', false));
-  auto presses = drain(TCOD_KEY_PRESSED);
-  EXPECT_EQ(presses, (std::vector<Stroke>{{TCODK_CHAR, 'p', true}, {TCODK_CHAR, 'q', true}}));
-  // The dropped releases still ended their strokes: the keys can be pressed again.
-  platform_script_event(raw(TCODK_CHAR, 'p', true));
-  EXPECT_EQ(drain(TCOD_KEY_PRESSED).size(), 1u);
-}
-
-TEST_F(KeyPoll, ShiftedAndPlainLettersAreOneKey) {
-  platform_script_event(raw(TCODK_CHAR, 'Q', true));
-  platform_script_event(raw(TCODK_CHAR, 'q', true));  // a repeat after Shift was let go
-  platform_script_event(raw(TCODK_CHAR, 'q', false));
-  EXPECT_EQ(drain(TCOD_KEY_PRESSED | TCOD_KEY_RELEASED).size(), 2u);
-}
-
-TEST_F(KeyPoll, AClosedWindowIsReportedAndWaitingForAKeyGivesUp) {
-  EXPECT_FALSE(platform_window_closed());
-  platform_script_close_window();
-  EXPECT_TRUE(platform_window_closed());
-  EXPECT_EQ(platform_wait_key().vk, TCODK_NONE);
 }
 
 // Two quick strokes of one key reach SDL's real queue before the game waits:
 // a wait that threw the queue away would lose the release, and the filter
 // would then take the second press for a repeat.
-TEST_F(KeyPoll, WaitingForKeysKeepsEveryStrokeOfTheRealQueue) {
+TEST_F(KeyPoll, WaitingForKeysKeepsEveryStrokeOfTheRealQueueAndGivesUpOnAClosedWindow) {
   platform_script_end();
   for (bool down : {true, false, true, false}) {
     SDL_Event event{};
@@ -107,9 +100,12 @@ TEST_F(KeyPoll, WaitingForKeysKeepsEveryStrokeOfTheRealQueue) {
   }
   platform_script_begin();
   EXPECT_EQ(waited, (std::vector<Stroke>(2, {TCODK_CHAR, 'a', true})));
+  platform_script_close_window();
+  EXPECT_TRUE(platform_window_closed());
+  EXPECT_EQ(platform_wait_key().vk, TCODK_NONE);
 }
 
-class Files : public GameTest {};
+using Files = GameTest;
 
 TEST_F(Files, AssetsAreFoundBesideTheProgramNotTheWorkingDirectory) {
   EXPECT_EQ(platform_asset_path("sound/select.wav"), test_folder() + "sound/select.wav");
