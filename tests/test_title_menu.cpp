@@ -1,10 +1,7 @@
 #include <algorithm>
-#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <sstream>
-#include <string>
-#include <vector>
 
 #include "frontend/continue_offer.h"
 #include "frontend/credits.h"
@@ -16,14 +13,12 @@
 #include "frontend/scoreboard.h"
 #include "frontend/title_menu.h"
 #include "fx/glyph.h"
-#include "game/director.h"
 #include "game/game_loop.h"
 #include "game/globals.h"
 #include "shell/input.h"
-#include "shell/platform.h"
 #include "shell/settings.h"
 #include "shell/sound.h"
-#include "tests/harness.h"
+#include "tests/screens.h"
 
 namespace {
 
@@ -38,22 +33,6 @@ void hold_step(char step) {
   hold(TCODK_UP, step == 'u');
   hold(TCODK_RIGHT, step == 'r');
   hold(TCODK_ENTER, step == 'e');
-}
-
-// A keystroke: '<' is the left arrow and '^' Shift (no character), '\n' Enter.
-void tap(char c) {
-  TCOD_keycode_t vk = c == '\n' ? TCODK_ENTER : c == '<' ? TCODK_LEFT : TCODK_CHAR;
-  if (c == '^') vk = TCODK_SHIFT;
-  int ch = c == '\n' ? '\r' : (c == '<' || c == '^') ? 0 : c;
-  press_key(vk, ch);
-  release_key(vk, ch);
-}
-
-std::string text_at(int x, int y, int length) {
-  std::string text = screen_text(x, y, length);
-  text.erase(0, text.find_first_not_of(" ?"));  // '?': a box side
-  text.erase(text.find_last_not_of(" ?") + 1);
-  return text;
 }
 
 // Runs a screen with one held step per flush from flush `from` on; the
@@ -99,30 +78,34 @@ void count_bullets(Director& director) {
 
 }  // namespace
 
-class Menus : public GameTest {};
+using Menus = GameTest;
 
+// Down on QUIT or up on Start Game plays the sound without moving; Enter on
+// QUIT leaves the menu with the window open.
 TEST_F(Menus, TheHighlightMovesOncePerChangeAndDoesNotWrap) {
-  struct Case {
+  const struct {
     const char *steps, *selected;
     int selects;
-  } cases[] = {{"dddd.", "Scoreboard", 1},  {"dd.d.", "Options", 2},
-               {"drd.", "Options", 2},      {"u.", "Start Game", 1},
-               {"d.d.d.d.d.d.", "QUIT", 6}, {"d.d.u.", "Scoreboard", 3}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.steps);
+    bool closed;
+  } cases[] = {{"dddd.", "Scoreboard", 1, true},    {"dd.d.", "Options", 2, true},
+               {"drd.", "Options", 2, true},        {"u.", "Start Game", 1, true},
+               {"d.d.d.d.d.d.", "QUIT", 6, true},   {"d.d.u.", "Scoreboard", 3, true},
+               {"d.d.d.d.e.....", "QUIT", 4, false}};
+  for (const auto& c : cases) {
     platform_script_begin();
     sound_clear_played();
     std::string last;
     run(title_menu, c.steps, kIntro + 1, [&](int) { last = highlighted(); });
-    EXPECT_EQ(last, c.selected);
-    EXPECT_EQ(std::count_if(sound_played().begin(), sound_played().end(),
-                            [](const SoundPlay& p) { return p.effect == SFX_SELECT; }),
-              c.selects);
+    EXPECT_EQ(last, c.selected) << c.steps;
+    EXPECT_EQ(std::ranges::count(sound_played(), SFX_SELECT, &SoundPlay::effect), c.selects)
+        << c.steps;
+    EXPECT_EQ(platform_window_closed(), c.closed) << c.steps;
   }
+  EXPECT_EQ(platform_script_frames(), kIntro + 9);  // the quit came on its Enter
 }
 
 TEST_F(Menus, TheLogoRisesAndSlidesInThenStandsOverTheMenu) {
-  struct Place {
+  const struct {
     int frame;
     const char* block;
     int x, y;
@@ -132,7 +115,7 @@ TEST_F(Menus, TheLogoRisesAndSlidesInThenStandsOverTheMenu) {
   std::string wrong, item_at_80, notice;
   run(title_menu, ".", kIntro + 1, [&](int frame) {
     if (frame == 5) tap('a');  // keys do not shorten the intro
-    for (const Place& p : places) {
+    for (const auto& p : places) {
       if (p.frame == frame && !block_at(p.block, p.x, p.y)) wrong += screen_dump(0, 69);
     }
     if (frame == kIntro) item_at_80 = text_at(0, 26, 50);
@@ -161,22 +144,16 @@ TEST_F(Menus, TheColourGoesOnAcrossTheCreditsWhichStartTheirsAgain) {
   EXPECT_EQ(last, "GoogleTest https://github.com/google/googletest");  // nothing cut
 }
 
-TEST_F(Menus, QuitReturnsToMainWithTheWindowOpen) {
-  run(title_menu, "d.d.d.d.e.....", kIntro + 1);
-  EXPECT_FALSE(platform_window_closed());
-  EXPECT_EQ(platform_script_frames(), kIntro + 9);
-}
-
-TEST_F(Menus, OptionsExitAndSaveWritesBothFilesColourModesUnchangedStarsNever) {
-  struct Case {
+// Exit and Save writes the colour modes back unchanged, and never the stars.
+TEST_F(Menus, OptionsExitAndSaveWritesBothFiles) {
+  const struct {
     const char *before, *steps, *after;
     int stars;
     std::vector<std::string> sizes;
   } cases[] = {{"1 0 1 2", "d.d.d.d.d.d.e", "1 0 1 2", 1, {"x2"}},
                {"1 0 1 2", "e.d.e.d.d.d.d.e", "1 0 0 2", 0, {"x2"}},
                {"0 0 0 0", "d.d.e.e.e.d.d.d.e", "0 0 0 0", 1, {"x1", "x1.5", "x2", "x1"}}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.steps);
+  for (const auto& c : cases) {
     platform_script_begin();
     input_reset();
     write_file(data_file("userprefs.data"), c.before);
@@ -186,46 +163,42 @@ TEST_F(Menus, OptionsExitAndSaveWritesBothFilesColourModesUnchangedStarsNever) {
     run(options_screen, c.steps, 1, [&](int) {
       if (sizes.empty() || sizes.back() != text_at(32, 30, 8)) sizes.push_back(text_at(32, 30, 8));
     });
-    EXPECT_FALSE(platform_window_closed());
-    EXPECT_EQ(read_file(data_file("userprefs.data")), c.after);
+    EXPECT_FALSE(platform_window_closed()) << c.steps;
+    EXPECT_EQ(read_file(data_file("userprefs.data")), c.after) << c.steps;
     EXPECT_EQ(read_file(data_file("controls.data")),
               std::string("zxcp\1\0\0\0\2\0\0\0\3\0\0\0\4\0\0\0", 20));
-    EXPECT_EQ(settings.stars, c.stars);
-    EXPECT_EQ(sizes, c.sizes);
+    EXPECT_EQ(settings.stars, c.stars) << c.steps;
+    EXPECT_EQ(sizes, c.sizes) << c.steps;
   }
 }
 
+// The next game fires on a tap of the shifted Q of the last case, made and
+// let go inside one frame, with one volley; z no longer fires.
 TEST_F(Menus, RemapKeyboardStoresLowerCaseCharactersAndTheGameFiresOnThem) {
-  struct Case {
+  const struct {
     std::vector<std::string> strokes;  // per flush
     const char* keys;
   } cases[] = {{{"qq", "b"}, "qqb"}, {{"<^\n", "a", "s", "d"}, "asd"}, {{"Q", "x", "c"}, "qxc"}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.keys);
+  for (const auto& c : cases) {
     platform_script_begin();
     release_key(TCODK_ENTER, '\r');  // the key that chose the option, let go
-    platform_script_on_flush([&](int frame) {
-      if (frame <= static_cast<int>(c.strokes.size()))
-        for (char k : c.strokes[size_t(frame - 1)]) tap(k);
-      if (frame > 20) platform_script_close_window();
-    });
+    tap_per_flush(c.strokes);
     remap_keyboard();
     EXPECT_FALSE(platform_window_closed());
     EXPECT_EQ(
         std::string({char(controls.fire_key), char(controls.charge_key), char(controls.bomb_key)}),
         c.keys);
   }
-  // The next game fires on the shifted Q of the last case, and no longer on z.
-  for (auto [held, fires] : {std::pair{'q', true}, std::pair{'z', false}}) {
+  for (auto [key, volley] : {std::pair{'q', 3u}, {'z', 0u}}) {
     platform_script_begin();
     input_reset();
     most_bullets = 0;
-    platform_script_on_flush([held](int frame) {
-      if (frame == 70) press_char(held);
-      if (frame == 90) platform_script_close_window();
+    platform_script_on_flush([key](int frame) {
+      if (frame == 70) tap(key);
+      if (frame == 100) platform_script_close_window();
     });
     game_play(count_bullets);
-    EXPECT_EQ(most_bullets > 0, fires) << held;
+    EXPECT_EQ(most_bullets, volley) << key;
   }
 }
 
@@ -258,33 +231,29 @@ TEST_F(Menus, RemapControllerTakesTheHighestButtonDownAndNeedsAJoystick) {
 TEST_F(Menus, AClosedWindowLeavesEveryScreenWithoutWritingAFile) {
   Score result;
   auto qualifying = [&] { result = Score{}, result.score = 5001; };
-  struct Case {
+  const struct {
     const char* screen;
     std::function<void()> run;
-    const char* strokes;  // one a flush before the close
-    int frames;           // the closing screen flushes once more after its entry
+    std::vector<std::string> strokes;  // one a flush before the close
+    int frames;                        // the closing screen flushes once more after its entry
   } cases[] = {
-      {"intro", title_menu, "", 4},
-      {"menu", [] { run(title_menu, "...", kIntro + 1); }, "", kIntro + 4},  // run closes it
-      {"options", [] { run(options_screen, "e.."); }, "", 4},
-      {"remap keyboard", remap_keyboard, "", 4},
-      {"remap controller", [] { platform_script_joystick_attach(), remap_controller(); }, "", 4},
-      {"credits", credits_screen, "", 4},
-      {"scoreboard", scoreboard_show, "", 4},
-      {"name entry", [&] { qualifying(), name_entry(result); }, "ab", 4},
-      {"continue offer", [] { EXPECT_TRUE(continue_offer()); }, "", 4},
-      {"closing screen", [&] { qualifying(), demo_end_screen(result); }, "ab", 5},
+      {"intro", title_menu, {}, 4},
+      {"menu", [] { run(title_menu, "...", kIntro + 1); }, {}, kIntro + 4},  // run closes it
+      {"options", [] { run(options_screen, "e.."); }, {}, 4},
+      {"remap keyboard", remap_keyboard, {}, 4},
+      {"remap controller", [] { platform_script_joystick_attach(), remap_controller(); }, {}, 4},
+      {"credits", credits_screen, {}, 4},
+      {"scoreboard", scoreboard_show, {}, 4},
+      {"name entry", [&] { qualifying(), name_entry(result); }, {"a", "b"}, 4},
+      {"continue offer", [] { EXPECT_TRUE(continue_offer()); }, {}, 4},
+      {"closing screen", [&] { qualifying(), demo_end_screen(result); }, {"a", "b"}, 5},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.screen);
+  for (const auto& c : cases) {
     platform_script_begin();
     game.continues_left = 3;
-    platform_script_on_flush([&](int frame) {
-      if (frame <= int(std::strlen(c.strokes))) tap(c.strokes[frame - 1]);
-      if (frame == 4) platform_script_close_window();
-    });
+    tap_per_flush(c.strokes, 4);
     c.run();
-    EXPECT_EQ(platform_script_frames(), c.frames);
-    EXPECT_TRUE(std::filesystem::is_empty(test_folder() + "data"));
+    EXPECT_EQ(platform_script_frames(), c.frames) << c.screen;
+    EXPECT_TRUE(std::filesystem::is_empty(test_folder() + "data")) << c.screen;
   }
 }
