@@ -9,7 +9,6 @@
 #include "fx/enemy_shots.h"
 #include "fx/missile.h"
 #include "fx/shell.h"
-#include "game/collisions.h"
 #include "game/globals.h"
 #include "tests/harness.h"
 
@@ -59,8 +58,7 @@ class Fortress : public GameTest {
     return out;
   }
   int count(int at, BulletBehaviour kind) const {
-    return int(std::ranges::count_if(
-        shots, [&](const Shot& s) { return s.age == at && s.behaviour == kind; }));
+    return int(std::ranges::count(fired(at, kind), '@'));
   }
   void expect_fired(BulletBehaviour kind,
                     std::initializer_list<std::pair<int, const char*>> table) {
@@ -175,38 +173,22 @@ TEST_F(Fortress, TurretsFireOnceLandedAtALowShipAndSweepByTheirColumn) {
   expect_rows_and_speeds(homing_slow, 48, 40);
 }
 
-TEST_F(Fortress, ShotsOnPillarsAndBulwarksAreSpentWithoutDamage) {
-  build();
-  run_to(140);  // landed: a pillar on column 10 from row 17, the left bulwark's wall on column 19
-  game.player_alive = true;
-  Player ship;
-  ship.motion = motion_create(25, 60, 0, 0);
-  for (auto [x, y] : {std::pair{10, 18}, {19, 24}}) {
-    Bullet& shot = *world.player_bullets.emplace_back(std::make_unique<Bullet>());
-    shot.damage = 5;
-    shot.motion = motion_create(x, y, 0, 0);
-    run_collisions(world, ship, score);
-    EXPECT_EQ(shot.life, 0) << x;
+// Shot down at 200 it scores alone, or out of time it blows up worth nothing;
+// either way the parts die with it worth nothing, the walls stand and the
+// game is won.
+TEST_F(Fortress, TheCoreDiesShotDownOrOutOfTimeAndThePartsFollowItWithoutPoints) {
+  for (auto [at, timer, points] : {std::tuple{200, 86, 12500}, {5339, 1, 0}}) {
+    std::tie(world, score, age, stage.ticks, game) =
+        std::tuple(World{}, Score{}, 0, 201, GameGlobals{});
+    build();
+    EXPECT_EQ(game.boss_timer, 89);  // one second gone at age 0
+    run_to(at);
+    EXPECT_EQ(std::tuple(game.boss_timer, game.boss_active, game.game_won),
+              std::tuple(timer, true, false));
+    if (points != 0) part(kind_fortress_core).hp = 0;
+    run_to(at + 4);
+    EXPECT_EQ(std::tuple(score.score, score.hits, world.enemies.size(), game.game_won),
+              std::tuple(points, points / 12500, size_t{12}, true))
+        << at;
   }
-  for (auto& e : world.enemies) EXPECT_TRUE(!e->invulnerable || e->hp == 4500);
-}
-
-// Either way the parts die with the core worth nothing, the walls stand and the game is won.
-TEST_F(Fortress, ShotDownTheCoreScoresAloneAndThePartsFollowItWithoutPoints) {
-  build();
-  run_to(200);
-  part(kind_fortress_core).hp = 0;
-  run_to(203);
-  EXPECT_EQ(std::tuple(score.score, score.hits, world.enemies.size(), game.game_won),
-            std::tuple(12500, 1, size_t{12}, true));
-}
-
-TEST_F(Fortress, OutOfTimeTheCoreBlowsUpWorthNothingAndTheGameIsStillWon) {
-  build();
-  EXPECT_EQ(game.boss_timer, 89);  // one second gone at age 0
-  run_to(5339);
-  EXPECT_EQ(std::tuple(game.boss_timer, game.boss_active), std::tuple(1, true));
-  run_to(5343);
-  EXPECT_EQ(std::tuple(score.score, score.hits, world.enemies.size(), game.game_won),
-            std::tuple(0, 0, size_t{12}, true));
 }

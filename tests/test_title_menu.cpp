@@ -104,38 +104,33 @@ TEST_F(Menus, TheHighlightMovesOncePerChangeAndDoesNotWrap) {
   EXPECT_EQ(platform_script_frames(), kIntro + 9);  // the quit came on its Enter
 }
 
-TEST_F(Menus, TheLogoRisesAndSlidesInThenStandsOverTheMenu) {
-  const struct {
-    int frame;
-    const char* block;
-    int x, y;
-  } places[] = {{17, kLogoEmber, 6, 69},  {46, kLogoEmber, 6, 40},   {46, kLogoVortex, 47, 10},
-                {80, kLogoEmber, 6, 6},   {80, kLogoVortex, 13, 10}, {81, kLogoEmber, 6, 5},
-                {81, kLogoVortex, 12, 10}};
-  std::string wrong, item_at_80, notice;
-  run(title_menu, ".", kIntro + 1, [&](int frame) {
-    if (frame == 5) tap('a');  // keys do not shorten the intro
+// The logo rises and slides in whatever keys are pressed, then stands over
+// the menu; the colour goes on across the credits, which start theirs again.
+TEST_F(Menus, TheLogoRisesAndSlidesInAndTheColourGoesOnAcrossTheCredits) {
+  // clang-format off
+  const struct { int frame; const char* block; int x, y; } places[] = {
+      {17, kLogoEmber, 6, 69}, {46, kLogoEmber, 6, 40}, {46, kLogoVortex, 47, 10},
+      {80, kLogoEmber, 6, 6},  {80, kLogoVortex, 13, 10}, {81, kLogoEmber, 6, 5},
+      {81, kLogoVortex, 12, 10}};
+  // clang-format on
+  std::string wrong, item_at_80, notice, back_on, heading, last;
+  std::vector<TCOD_color_t> menu, credits;
+  run(title_menu, "d.d.d.e...e...", kIntro + 1, [&](int frame) {
+    if (frame == 5) tap('a');
     for (const auto& p : places) {
       if (p.frame == frame && !block_at(p.block, p.x, p.y)) wrong += screen_dump(0, 69);
     }
     if (frame == kIntro) item_at_80 = text_at(0, 26, 50);
     if (frame == kIntro + 1) notice = text_at(24, 60, 26);
-  });
-  EXPECT_EQ(wrong, "");
-  EXPECT_EQ(item_at_80, "");
-  EXPECT_EQ(notice, "Arrows, Enter to choose");
-}
-
-TEST_F(Menus, TheColourGoesOnAcrossTheCreditsWhichStartTheirsAgain) {
-  std::vector<TCOD_color_t> menu, credits;
-  std::string back_on, heading, last;
-  run(title_menu, "d.d.d.e...e...", kIntro + 1, [&](int frame) {
     if (frame <= kIntro) return;
     bool on_menu = text_at(0, 26, 50) == "Start Game";
     (on_menu ? menu : credits).push_back(on_menu ? cell_fg(6, 6) : cell_fg(13, 20));
     if (on_menu && !credits.empty()) back_on = highlighted();
     if (!on_menu) heading = screen_text(0, 20, 50), last = text_at(0, 36, 50);
   });
+  EXPECT_EQ(wrong, "");
+  EXPECT_EQ(std::pair(item_at_80, notice),
+            std::pair(std::string(), std::string("Arrows, Enter to choose")));
   ASSERT_GE(credits.size(), 3u);
   for (size_t k = 0; k < menu.size(); ++k) EXPECT_EQ(menu[k], cycle_colour(int(k))) << k;
   for (size_t k = 0; k < credits.size(); ++k) EXPECT_EQ(credits[k], cycle_colour(int(k))) << k;
@@ -202,29 +197,28 @@ TEST_F(Menus, RemapKeyboardStoresLowerCaseCharactersAndTheGameFiresOnThem) {
   }
 }
 
+// Each prompt's buttons go down on its first flush (two for the bomb) and
+// up on the next.
 TEST_F(Menus, RemapControllerTakesTheHighestButtonDownAndNeedsAJoystick) {
   remap_controller();
   EXPECT_EQ(platform_script_frames(), 0);  // no joystick: nothing drawn
   platform_script_joystick_attach();
   platform_script_button(1, true);  // the fire button that chose the option, still down
   std::string prompt;
-  int flushes_of_prompt = 0;
   platform_script_on_flush([&](int frame) {
-    flushes_of_prompt = text_at(0, 34, 50) == prompt ? flushes_of_prompt + 1 : 1;
+    const bool first = text_at(0, 34, 50) != prompt;
     prompt = text_at(0, 34, 50);
-    if (frame == 1) platform_script_button(1, false);
-    // Down on a prompt's first flush, up on its next.
-    if (prompt == "Press button for fire:") platform_script_button(5, flushes_of_prompt == 1);
-    if (prompt == "Press button for charged shot:")
-      platform_script_button(7, flushes_of_prompt == 1);
-    if (prompt == "Press button for bomb:")
-      platform_script_button(2, true), platform_script_button(9, true);
+    platform_script_button(1, false);
+    platform_script_button(5, first && prompt == "Press button for fire:");
+    platform_script_button(7, first && prompt == "Press button for charged shot:");
+    platform_script_button(2, prompt == "Press button for bomb:");
+    platform_script_button(9, prompt == "Press button for bomb:");
     if (frame > 50) platform_script_close_window();
   });
   remap_controller();
   EXPECT_FALSE(platform_window_closed());
-  EXPECT_EQ(std::vector<int>({controls.fire_button, controls.charge_button, controls.bomb_button}),
-            std::vector<int>({5, 7, 9}));
+  EXPECT_EQ(std::tuple(controls.fire_button, controls.charge_button, controls.bomb_button),
+            std::tuple(5, 7, 9));
 }
 
 // A closed window leaves every screen at once, writing nothing.
