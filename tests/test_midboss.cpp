@@ -61,12 +61,12 @@ TEST_F(Midboss, ArrivesWithItsWingsDescendsHoldingFireFiresItsCycleAndTimesOutWo
   enemy_spawn(23, -5, kind_midboss, world);
   ASSERT_EQ(world.enemies.size(), 3u);
   Enemy& boss = at(2);
-  EXPECT_EQ(std::make_tuple(at(0).think, at(1).think, boss.is_boss, at(0).is_boss),
-            std::make_tuple(kind_midboss_wing_left, kind_midboss_wing_right, true, false));
-  EXPECT_EQ(std::make_tuple(at(0).motion.x, at(0).motion.y, at(1).motion.x, at(1).motion.y),
-            std::make_tuple(13, -6, 29, -6));
-  EXPECT_EQ(std::make_tuple(game.boss_active, game.boss_hp, game.boss_hp_full, game.boss_timer),
-            std::make_tuple(true, 6000, 6000, 39));
+  EXPECT_EQ(
+      std::tuple(at(0).think, at(1).think, boss.is_boss, at(0).is_boss, at(0).motion.x,
+                 at(0).motion.y, at(1).motion.x, at(1).motion.y),
+      std::tuple(+kind_midboss_wing_left, +kind_midboss_wing_right, true, false, 13, -6, 29, -6));
+  EXPECT_EQ(std::tuple(game.boss_active, game.boss_hp, game.boss_hp_full, game.boss_timer),
+            std::tuple(true, 6000, 6000, 39));
   EXPECT_TRUE(world.enemy_missiles.empty());  // age 0 is a multiple of 250, but it is descending
   while (boss.age < 63) {
     frame();
