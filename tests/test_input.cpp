@@ -3,8 +3,8 @@
 #include <SDL.h>
 
 #include <cctype>
+#include <sstream>
 #include <string>
-#include <vector>
 
 #include "shell/platform.h"
 #include "shell/settings.h"
@@ -129,40 +129,28 @@ TEST_F(Edges, RemappedKeysAreTheOnesReadAndUnmappableOnesReadUp) {
   platform_script_begin();
 }
 
-// Strokes of the fire key, frame by frame: the events queued at its start
-// ('Z' a press, 'z' a release, 'U' a press of Up), the polls made and what
-// read_fire answers.
+// Strokes of the fire key, frame by frame as "events/polls/reads": the
+// events queued at the frame's start ('Z' a press, 'z' a release, 'U' a
+// press of Up), the polls made and what read_fire answers.
 TEST_F(Edges, QuickStrokesReadInTheirOrderAndNoPressTwice) {
-  struct Frame {
-    const char* queue;
-    int polls;
-    const char* reads;
-  };
-  const struct {
-    const char* name;
-    std::vector<Frame> frames;
-  } cases[] = {
-      {"let go and pressed again between two readings",
-       {{"Z", 1, "1"}, {"zZ", 2, "01-"}, {"z", 1, "0"}}},
-      {"held before its press came through the poll",
-       {{"UZ", 1, "1"}, {"", 1, "-"}, {"z", 1, "0"}, {"", 1, "-"}}},
-      {"a press taken while no screen read the key is not reported later",
-       {{"Zz", 2, ""}, {"", 0, ""}, {"", 0, "-"}}},
-      {"a press taken in the frame a screen starts reading is its own",
-       {{"", 0, ""}, {"", 0, ""}, {"Z", 1, "1"}, {"z", 1, "0"}, {"Zz", 1, "1"}}},
-  };
-  for (const auto& c : cases) {
+  const char* const cases[] = {
+      "Z/1/1 zZ/2/01- z/1/0",         // let go and pressed again between two readings
+      "UZ/1/1 /1/- z/1/0 /1/-",       // held before its press came through the poll
+      "Zz/2/ /0/ /0/-",               // a press taken while no screen read the key is not reported
+      "/0/ /0/ Z/1/1 z/1/0 Zz/1/1"};  // one taken in the frame a screen starts reading is its own
+  for (const char* c : cases) {
     input_reset();
-    for (size_t f = 0; f < c.frames.size(); ++f) {
-      const Frame& frame = c.frames[f];
-      for (char k : std::string(frame.queue)) {
+    std::istringstream frames(c);
+    for (std::string frame; frames >> frame;) {
+      const size_t slash = frame.find('/');
+      for (char k : frame.substr(0, slash)) {
         bool up = k == 'U';
         platform_script_key(up ? TCODK_UP : TCODK_CHAR, up ? 0 : 'z', std::isupper(k) != 0);
       }
-      next_frame(frame.polls);
+      next_frame(frame[slash + 1] - '0');
       std::string reads;
-      for (size_t i = 0; frame.reads[i] != '\0'; ++i) reads += answer(read_fire());
-      EXPECT_EQ(reads, frame.reads) << c.name << ", frame " << f;
+      while (reads.size() + slash + 3 < frame.size()) reads += answer(read_fire());
+      EXPECT_EQ(frame.substr(0, slash + 3) + reads, frame) << c;
     }
     platform_script_release_all();
   }
