@@ -1,11 +1,8 @@
 #include "shell/platform.h"
 
-#include <SDL.h>
-
 #include <filesystem>
 #include <sstream>
 #include <string>
-#include <tuple>
 
 #include "tests/harness.h"
 
@@ -49,30 +46,6 @@ TEST_F(KeyPoll, AStrokeIsOnePressAndOneReleaseWithoutTextOrRepeats) {
     }
     EXPECT_EQ(strokes(c.flags), c.strokes) << c.events;
   }
-}
-
-// Two quick strokes of one key reach SDL's real queue before the game waits:
-// a wait that threw the queue away would lose the release, and the filter
-// would then take the second press for a repeat.
-TEST_F(KeyPoll, WaitingForKeysKeepsEveryStrokeOfTheRealQueueAndGivesUpOnAClosedWindow) {
-  platform_script_end();
-  for (bool down : {true, false, true, false}) {
-    SDL_Event event{};
-    event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-    event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
-    event.key.keysym.sym = SDLK_a;
-    event.key.keysym.scancode = SDL_SCANCODE_A;
-    event.key.windowID = SDL_GetWindowID(TCOD_sys_get_sdl_window());
-    SDL_PushEvent(&event);
-  }
-  TCOD_key_t first = platform_wait_key(), second = platform_wait_key();
-  platform_script_begin();
-  for (TCOD_key_t key : {first, second}) {
-    EXPECT_EQ(std::tuple(key.vk, key.c, key.pressed), std::tuple(TCODK_CHAR, 'a', true));
-  }
-  platform_script_close_window();
-  EXPECT_TRUE(platform_window_closed());
-  EXPECT_EQ(platform_wait_key().vk, TCODK_NONE);
 }
 
 using Files = GameTest;
