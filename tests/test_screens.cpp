@@ -317,15 +317,13 @@ using EndScreens = GameTest;
 // Escape leaves the result as it was; a saved one is reset so it never
 // qualifies twice.
 TEST_F(EndScreens, NameEntryStoresAtMostThreeConfirmedCharacters) {
-  const struct {
-    std::vector<std::string> strokes;  // per flush
-    const char *stored, *slots;        // slots at the last flush; '?' is the block
-  } cases[] = {{{"x", "y", "z", "\n"}, "XYZ", "XYZ"},
-               {{"x", "y", "\b", "k", "\n"}, "XK", "XK?"},
-               {{"", "", "", "", "", "\n"}, "", "---"},
-               {{"a", "b", "c", "d", "e", "\n"}, "ABC", "ABC"},
-               {{"qq", "\n"}, "QQ", "QQ?"},
-               {{"a", "\x1b"}, "none", "A?-"}};
+  // Keys per flush, the name stored and the slots at the end ('?' the block).
+  // clang-format off
+  const struct { std::vector<std::string> strokes; const char *stored, *slots; } cases[] = {
+      {{"x", "y", "z", "\n"}, "XYZ", "XYZ"}, {{"x", "y", "\b", "k", "\n"}, "XK", "XK?"},
+      {{"", "", "", "", "", "\n"}, "", "---"}, {{"a", "b", "c", "d", "e", "\n"}, "ABC", "ABC"},
+      {{"qq", "\n"}, "QQ", "QQ?"}, {{"a", "\x1b"}, "none", "A?-"}};
+  // clang-format on
   for (const auto& c : cases) {
     std::remove(data_file("scoreDat.data").c_str());
     platform_script_begin();
@@ -349,13 +347,10 @@ TEST_F(EndScreens, NameEntryStoresAtMostThreeConfirmedCharacters) {
 // The countdown shows 30 for a frame, then each value for 60 frames down to 1,
 // never 00; only Enter takes the offer, and none is made without continues.
 TEST_F(EndScreens, ContinueCountdownRunsFrom30To1AndOnlyEnterTakesIt) {
-  const struct {
-    int continues;
-    char key;  // tapped at the fifth flush
-    bool taken;
-    int frames;
-  } cases[] = {
+  // clang-format off
+  const struct { int continues; char key; bool taken; int frames; } cases[] = {  // key at flush 5
       {3, '\n', true, 5}, {3, '\x1b', false, 5}, {0, '\n', false, 0}, {2, 'a', false, 1741}};
+  // clang-format on
   for (const auto& c : cases) {
     platform_script_begin();
     reset_console();
