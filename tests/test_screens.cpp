@@ -1,0 +1,447 @@
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "enemies/drone.h"
+#include "frontend/continue_offer.h"
+#include "frontend/credits.h"
+#include "frontend/demo_end_screen.h"
+#include "frontend/logo.h"
+#include "frontend/name_entry.h"
+#include "frontend/options.h"
+#include "frontend/remap.h"
+#include "frontend/score_table.h"
+#include "frontend/scoreboard.h"
+#include "frontend/title_menu.h"
+#include "fx/glyph.h"
+#include "game/director.h"
+#include "game/game_loop.h"
+#include "game/globals.h"
+#include "shell/input.h"
+#include "shell/platform.h"
+#include "shell/settings.h"
+#include "shell/sound.h"
+#include "tests/harness.h"
+
+namespace {
+
+// A keystroke, pressed and let go: '\n' Enter, '\b' Backspace, '\x1b' Escape,
+// '<' the left arrow, '^' Shift (no character), else the character.
+void tap(char c) {
+  TCOD_keycode_t vk = c == '\n'     ? TCODK_ENTER
+                      : c == '\b'   ? TCODK_BACKSPACE
+                      : c == '\x1b' ? TCODK_ESCAPE
+                      : c == '<'    ? TCODK_LEFT
+                      : c == '^'    ? TCODK_SHIFT
+                                    : TCODK_CHAR;
+  int ch = c == '\n' ? '\r' : (c == '<' || c == '^') ? 0 : c;
+  press_key(vk, ch);
+  release_key(vk, ch);
+}
+
+// From the first flush on, flush n taps the keys of strokes[n - 1]; the
+// window closes at flush `close_at`.
+void tap_per_flush(std::vector<std::string> strokes, int close_at = 21) {
+  platform_script_on_flush([strokes = std::move(strokes), close_at](int frame) {
+    if (frame <= static_cast<int>(strokes.size())) {
+      for (char k : strokes[static_cast<size_t>(frame - 1)]) tap(k);
+    }
+    if (frame >= close_at) platform_script_close_window();
+  });
+}
+
+// Text from (x, y) without the blanks and box sides ('?') at its ends.
+std::string text_at(int x, int y, int length) {
+  std::string text = screen_text(x, y, length);
+  text.erase(0, text.find_first_not_of(" ?"));
+  text.erase(text.find_last_not_of(" ?") + 1);
+  return text;
+}
+
+constexpr int kIntro = 80;
+
+// Holds what a step names: 'd' down, 'u' up, 'r' down-right, 'e' Enter, '.' nothing.
+void hold_step(char step) {
+  auto hold = [](TCOD_keycode_t vk, bool down) {
+    if (platform_key_down(vk) != down) platform_script_key(vk, vk == TCODK_ENTER ? '\r' : 0, down);
+  };
+  hold(TCODK_DOWN, step == 'd' || step == 'r');
+  hold(TCODK_UP, step == 'u');
+  hold(TCODK_RIGHT, step == 'r');
+  hold(TCODK_ENTER, step == 'e');
+}
+
+// Runs a screen with one held step per flush from flush `from` on; the
+// window closes after the last. `observe` sees every flush first.
+void run(void (*screen)(), const std::string& steps, int from = 1,
+         const std::function<void(int)>& observe = {}) {
+  platform_script_on_flush([&](int frame) {
+    if (observe) observe(frame);
+    size_t step = static_cast<size_t>(std::max(0, frame - from));
+    if (frame < from) return;
+    if (step >= steps.size()) return platform_script_close_window();
+    hold_step(steps[step]);
+  });
+  screen();
+  platform_script_on_flush(nullptr);
+}
+
+// Each line of a logo block where it should stand, cut at the console's edges.
+bool block_at(const char* block, int x, int y) {
+  std::istringstream lines(block);
+  for (std::string line; std::getline(lines, line) && y < 70; ++y) {
+    int shown = std::min(static_cast<int>(line.size()), 50 - x);
+    if (shown > 0 && screen_text(x, y, shown) != line.substr(0, static_cast<size_t>(shown))) {
+      return false;
+    }
+  }
+  return true;
+}
+
+std::string highlighted() {
+  for (int y = 26; y <= 34; y += 2) {
+    std::string row = screen_text(0, y, 50);
+    int x = static_cast<int>(row.find_first_not_of(' '));
+    if (x >= 0 && !(cell_fg(x, y) == TCOD_gray)) return text_at(0, y, 50);
+  }
+  return "";
+}
+
+size_t most_bullets = 0;
+void count_bullets(Director& director) {
+  most_bullets = std::max(most_bullets, director.world->player_bullets.size());
+}
+
+// The seven-segment pictures, 4 x 7 cells row by row, 0 to 9.
+// clang-format off
+const char* const kBigDigits[10] = {
+    " XX X  XX  X    X  XX  X XX ", "       X   X       X   X    ",
+    " XX    X   X XX X   X    XX ", " XX    X   X XX    X   X XX ",
+    "    X  XX  X XX    X   X    ", " XX X   X    XX    X   X XX ",
+    " XX X   X    XX X  XX  X XX ", " XX    X   X       X   X    ",
+    " XX X  XX  X XX X  XX  X XX ", " XX X  XX  X XX    X   X XX ",
+};
+// clang-format on
+
+int big_digit_at(int column) {
+  std::string cells;
+  for (int row = 30; row < 37; ++row) cells += screen_text(column, row, 4);
+  auto found = std::find(std::begin(kBigDigits), std::end(kBigDigits), cells);
+  return found == std::end(kBigDigits) ? -100 : static_cast<int>(found - std::begin(kBigDigits));
+}
+
+// The name of the table's one row, or "none" without a row.
+std::string stored_name() {
+  std::vector<Score> rows = score_table_read();
+  return rows.empty() ? "none" : rows.size() == 1 ? rows[0].name : "more than one row";
+}
+
+}  // namespace
+
+using Menus = GameTest;
+
+// Down on QUIT or up on Start Game plays the sound without moving; Enter on
+// QUIT leaves the menu with the window open.
+TEST_F(Menus, TheHighlightMovesOncePerChangeAndDoesNotWrap) {
+  // clang-format off
+  const struct { const char *steps, *selected; int selects; bool closed; } cases[] = {
+      {"dddd.", "Scoreboard", 1, true}, {"drd.", "Options", 2, true}, {"u.", "Start Game", 1, true},
+      {"d.d.d.d.d.d.", "QUIT", 6, true}, {"d.d.u.", "Scoreboard", 3, true},
+      {"d.d.d.d.e.....", "QUIT", 4, false}};
+  // clang-format on
+  for (const auto& c : cases) {
+    platform_script_begin();
+    sound_clear_played();
+    std::string last;
+    run(title_menu, c.steps, kIntro + 1, [&](int) { last = highlighted(); });
+    EXPECT_EQ(std::tuple(last, std::ranges::count(sound_played(), SFX_SELECT, &SoundPlay::effect),
+                         platform_window_closed()),
+              std::tuple(std::string(c.selected), c.selects, c.closed))
+        << c.steps;
+  }
+  EXPECT_EQ(platform_script_frames(), kIntro + 9);  // the quit came on its Enter
+}
+
+// The logo rises and slides in whatever keys are pressed, then stands over
+// the menu; the colour goes on across the credits, which start theirs again.
+TEST_F(Menus, TheLogoRisesAndSlidesInAndTheColourGoesOnAcrossTheCredits) {
+  // clang-format off
+  const struct { int frame; const char* block; int x, y; } places[] = {
+      {17, kLogoEmber, 6, 69}, {46, kLogoEmber, 6, 40}, {46, kLogoVortex, 47, 10},
+      {80, kLogoEmber, 6, 6},  {80, kLogoVortex, 13, 10}, {81, kLogoEmber, 6, 5},
+      {81, kLogoVortex, 12, 10}};
+  // clang-format on
+  std::string wrong, item_at_80, notice, back_on, heading, last;
+  std::vector<TCOD_color_t> menu, credits;
+  run(title_menu, "d.d.d.e...e...", kIntro + 1, [&](int frame) {
+    if (frame == 5) tap('a');
+    for (const auto& p : places) {
+      if (p.frame == frame && !block_at(p.block, p.x, p.y)) wrong += screen_dump(0, 69);
+    }
+    if (frame == kIntro) item_at_80 = text_at(0, 26, 50);
+    if (frame == kIntro + 1) notice = text_at(24, 60, 26);
+    if (frame <= kIntro) return;
+    bool on_menu = text_at(0, 26, 50) == "Start Game";
+    (on_menu ? menu : credits).push_back(on_menu ? cell_fg(6, 6) : cell_fg(13, 20));
+    if (on_menu && !credits.empty()) back_on = highlighted();
+    if (!on_menu) heading = screen_text(0, 20, 50), last = text_at(0, 36, 50);
+  });
+  EXPECT_EQ(wrong, "");
+  EXPECT_EQ(std::pair(item_at_80, notice),
+            std::pair(std::string(), std::string("Arrows, Enter to choose")));
+  ASSERT_GE(credits.size(), 3u);
+  for (size_t k = 0; k < menu.size(); ++k) EXPECT_EQ(menu[k], cycle_colour(int(k))) << k;
+  for (size_t k = 0; k < credits.size(); ++k) EXPECT_EQ(credits[k], cycle_colour(int(k))) << k;
+  EXPECT_EQ(back_on, "Credits");
+  EXPECT_EQ(heading, std::string(13, ' ') + "Program, design and sound" + std::string(12, ' '));
+  EXPECT_EQ(last, "GoogleTest https://github.com/google/googletest");  // nothing cut
+}
+
+// Exit and Save writes both files, the colour modes unchanged and never the stars.
+TEST_F(Menus, OptionsExitAndSaveWritesBothFiles) {
+  // clang-format off
+  const struct { const char *before, *steps, *after; int stars; const char* sizes; } cases[] = {
+      {"1 0 1 2", "d.d.d.d.d.d.e", "1 0 1 2", 1, "x2 "},
+      {"1 0 1 2", "e.d.e.d.d.d.d.e", "1 0 0 2", 0, "x2 "},
+      {"0 0 0 0", "d.d.e.e.e.d.d.d.e", "0 0 0 0", 1, "x1 x1.5 x2 x1 "}};
+  // clang-format on
+  for (const auto& c : cases) {
+    platform_script_begin();
+    input_reset();
+    write_file(data_file("userprefs.data"), c.before);
+    settings_load();
+    settings.stars = 1;
+    std::string sizes, shown;
+    run(options_screen, c.steps, 1, [&](int) {
+      if (shown != text_at(32, 30, 8)) sizes += (shown = text_at(32, 30, 8)) + " ";
+    });
+    EXPECT_EQ(std::tuple(platform_window_closed(), read_file(data_file("userprefs.data")),
+                         settings.stars, sizes),
+              std::tuple(false, std::string(c.after), c.stars, std::string(c.sizes)))
+        << c.steps;
+    EXPECT_EQ(read_file(data_file("controls.data")),
+              std::string("zxcp\1\0\0\0\2\0\0\0\3\0\0\0\4\0\0\0", 20));
+  }
+}
+
+// The next game fires on a tap of the shifted Q of the last case, made and
+// let go inside one frame, with one volley; z no longer fires.
+TEST_F(Menus, RemapKeyboardStoresLowerCaseCharactersAndTheGameFiresOnThem) {
+  const struct {
+    std::vector<std::string> strokes;  // per flush
+    const char* keys;                  // fire, charged shot, bomb; '.' the window still open
+  } cases[] = {{{"qq", "b"}, "qqb."}, {{"<^\n", "a", "s", "d"}, "asd."}, {{"Q", "x", "c"}, "qxc."}};
+  for (const auto& c : cases) {
+    platform_script_begin();
+    release_key(TCODK_ENTER, '\r');  // the key that chose the option, let go
+    tap_per_flush(c.strokes);
+    remap_keyboard();
+    EXPECT_EQ(std::string({char(controls.fire_key), char(controls.charge_key),
+                           char(controls.bomb_key), platform_window_closed() ? '!' : '.'}),
+              c.keys);
+  }
+  for (auto [key, volley] : {std::pair{'q', 3u}, {'z', 0u}}) {
+    platform_script_begin();
+    input_reset();
+    most_bullets = 0;
+    platform_script_on_flush([key](int frame) {
+      if (frame == 70) tap(key);
+      if (frame == 100) platform_script_close_window();
+    });
+    game_play(count_bullets);
+    EXPECT_EQ(most_bullets, volley) << key;
+  }
+}
+
+// Each prompt's buttons go down on its first flush (two for the bomb) and
+// up on the next.
+TEST_F(Menus, RemapControllerTakesTheHighestButtonDownAndNeedsAJoystick) {
+  remap_controller();
+  EXPECT_EQ(platform_script_frames(), 0);  // no joystick: nothing drawn
+  platform_script_joystick_attach();
+  platform_script_button(1, true);  // the fire button that chose the option, still down
+  std::string prompt;
+  platform_script_on_flush([&](int frame) {
+    const bool first = text_at(0, 34, 50) != prompt;
+    prompt = text_at(0, 34, 50);
+    platform_script_button(1, false);
+    platform_script_button(5, first && prompt == "Press button for fire:");
+    platform_script_button(7, first && prompt == "Press button for charged shot:");
+    platform_script_button(2, prompt == "Press button for bomb:");
+    platform_script_button(9, prompt == "Press button for bomb:");
+    if (frame > 50) platform_script_close_window();
+  });
+  remap_controller();
+  EXPECT_FALSE(platform_window_closed());
+  EXPECT_EQ(std::tuple(controls.fire_button, controls.charge_button, controls.bomb_button),
+            std::tuple(5, 7, 9));
+}
+
+// A closed window leaves every screen at once, writing nothing.
+TEST_F(Menus, AClosedWindowLeavesEveryScreenWithoutWritingAFile) {
+  Score result;
+  auto qualifying = [&] { result = Score{}, result.score = 5001; };
+  const struct {
+    const char* screen;
+    std::function<void()> run;
+    std::vector<std::string> strokes;  // one a flush before the close
+    int frames;                        // the closing screen flushes once more after its entry
+  } cases[] = {
+      {"intro", title_menu, {}, 4},
+      {"menu", [] { run(title_menu, "...", kIntro + 1); }, {}, kIntro + 4},  // run closes it
+      {"options", [] { run(options_screen, "e.."); }, {}, 4},
+      {"remap keyboard", remap_keyboard, {}, 4},
+      {"remap controller", [] { platform_script_joystick_attach(), remap_controller(); }, {}, 4},
+      {"credits", credits_screen, {}, 4},
+      {"scoreboard", scoreboard_show, {}, 4},
+      {"name entry", [&] { qualifying(), name_entry(result); }, {"a", "b"}, 4},
+      {"continue offer", [] { EXPECT_TRUE(continue_offer()); }, {}, 4},
+      {"closing screen", [&] { qualifying(), demo_end_screen(result); }, {"a", "b"}, 5},
+  };
+  for (const auto& c : cases) {
+    platform_script_begin();
+    game.continues_left = 3;
+    tap_per_flush(c.strokes, 4);
+    c.run();
+    EXPECT_EQ(platform_script_frames(), c.frames) << c.screen;
+    EXPECT_TRUE(std::filesystem::is_empty(test_folder() + "data")) << c.screen;
+  }
+}
+
+using EndScreens = GameTest;
+
+// Escape leaves the result as it was; a saved one is reset so it never
+// qualifies twice.
+TEST_F(EndScreens, NameEntryStoresAtMostThreeConfirmedCharacters) {
+  // Keys per flush, the name stored and the slots at the end ('?' the block).
+  // clang-format off
+  const struct { std::vector<std::string> strokes; const char *stored, *slots; } cases[] = {
+      {{"x", "y", "z", "\n"}, "XYZ", "XYZ"}, {{"x", "y", "\b", "k", "\n"}, "XK", "XK?"},
+      {{"", "", "", "", "", "\n"}, "", "---"}, {{"a", "b", "c", "d", "e", "\n"}, "ABC", "ABC"},
+      {{"qq", "\n"}, "QQ", "QQ?"}, {{"a", "\x1b"}, "none", "A?-"}};
+  // clang-format on
+  for (const auto& c : cases) {
+    std::remove(data_file("scoreDat.data").c_str());
+    platform_script_begin();
+    Score score = Score{5001, 2.5, 7};
+    tap_per_flush(c.strokes);
+    name_entry(score);
+    EXPECT_EQ(screen_text(11, 24, 25) + screen_text(11, 26, 8),
+              "YOUR SCORE IS: 0000005001RANK IN!");
+    EXPECT_EQ(screen_text(23, 28, 3), c.slots);
+    EXPECT_EQ(stored_name(), c.stored);
+    const bool saved = std::string(c.stored) != "none";
+    EXPECT_EQ(std::tuple(score.score, score.hits, score.multiplier),
+              saved ? std::tuple(0, 0, 1.0) : std::tuple(5001, 7, 2.5))
+        << c.stored;
+    if (saved) {
+      EXPECT_EQ(score_table_read()[0].score, 5001);
+    }
+  }
+}
+
+// The countdown shows 30 for a frame, then each value for 60 frames down to 1,
+// never 00; only Enter takes the offer, and none is made without continues.
+TEST_F(EndScreens, ContinueCountdownRunsFrom30To1AndOnlyEnterTakesIt) {
+  // clang-format off
+  const struct { int continues; char key; bool taken; int frames; } cases[] = {  // key at flush 5
+      {3, '\n', true, 5}, {3, '\x1b', false, 5}, {0, '\n', false, 0}, {2, 'a', false, 1741}};
+  // clang-format on
+  for (const auto& c : cases) {
+    platform_script_begin();
+    reset_console();
+    game.continues_left = c.continues;
+    std::vector<int> shown;
+    platform_script_on_flush([&](int frame) {
+      shown.push_back(10 * big_digit_at(20) + big_digit_at(25));
+      if (frame == 5) tap(c.key);
+    });
+    EXPECT_EQ(continue_offer(), c.taken) << c.key;
+    ASSERT_EQ(static_cast<int>(shown.size()), c.frames) << c.key;
+    EXPECT_TRUE(c.frames > 0 || screen_text(10, 23, 30) == std::string(30, ' '));  // no box
+    if (c.frames < 1741) continue;
+    EXPECT_EQ(screen_text(25, 40, 12), "Continues: 2");
+    EXPECT_TRUE(std::is_sorted(shown.rbegin(), shown.rend()));
+    for (int value = 1; value <= 30; ++value) {
+      EXPECT_EQ(std::count(shown.begin(), shown.end(), value), value == 30 ? 1 : 60) << value;
+    }
+  }
+}
+
+// The closing screen runs the name entry while the result qualifies: an
+// Escape closes it for one frame only, and the Enter that confirmed a name
+// is still down when the screen next reads it.
+TEST_F(EndScreens, DemoEndEscapeClosesTheNameEntryForOneFrameOnly) {
+  Score score = Score{5001, 2.5, 7};
+  std::string thanks, reopened;
+  TCOD_color_t colour{};
+  platform_script_on_flush([&](int frame) {
+    const char* keys[] = {"", "a", "\x1b", "", "", "b", ""};
+    if (frame == 1) thanks = screen_text(5, 20, 41);
+    if (frame == 4) reopened = screen_text(23, 28, 3);  // flush 3 was the closing screen's own
+    if (frame < 7) {
+      for (char k : std::string(keys[frame])) tap(k);
+    }
+    if (frame == 6) press_key(TCODK_ENTER, '\r');
+    if (frame == 7) colour = cell_fg(5, 20);
+  });
+  demo_end_screen(score);
+  EXPECT_EQ(thanks, "Thanks for playing the Ember Vortex demo.");
+  EXPECT_EQ(reopened, "?--");  // the A before the Escape is gone
+  EXPECT_EQ(colour, cycle_colour(1));
+  EXPECT_EQ(stored_name(), "B");
+  EXPECT_EQ(platform_script_frames(), 7);
+}
+
+namespace {
+
+// A drone shot down as it arrives: 250 points on the first frame.
+void spent_drone(Drone& drone) {
+  drone.score = 250;
+  drone.hp = -1;
+}
+
+void one_kill(Director& director) {
+  if (director.frame++ == 0) drone_spawn(25, 40, spent_drone, drone_fire_none, *director.world);
+}
+
+}  // namespace
+
+// A death with points: the name entry (confirmed or cancelled), then the
+// continue offer taken with Enter, and play goes on from a score of 0.
+TEST_F(EndScreens, AContinueAfterTheNameEntryPlaysOn) {
+  const struct { const char *name_keys, *stored; } cases[] = {{"abc\n", "ABC"}, {"\x1b", "none"}};
+  for (const auto& c : cases) {
+    std::remove(data_file("scoreDat.data").c_str());
+    platform_script_begin();
+    game = GameGlobals{};
+    std::string hud_after;
+    int continued_at = 0;
+    size_t typed = 0;
+    platform_script_on_flush([&](int frame) {
+      if (frame == 80) game.player_alive = false, game.player_dead = true;
+      if (screen_text(11, 24, 15) == "YOUR SCORE IS: " && c.name_keys[typed] != '\0') {
+        tap(c.name_keys[typed++]);
+      }
+      if (continued_at == 0 && screen_text(12, 25, 9) == "Continue?") {
+        tap('\n');
+        continued_at = frame;
+      }
+      if ((continued_at != 0 && frame == continued_at + 2) || frame > 2000) {
+        hud_after = screen_text(12, 62, 10) + (cell_char(25, 55) == 'M' ? " ship " : " ") +
+                    std::to_string(game.continues_left);
+        platform_script_close_window();
+      }
+    });
+    game_play(one_kill);
+    EXPECT_EQ(stored_name(), c.stored) << c.name_keys;
+    if (std::string(c.stored) != "none") {
+      EXPECT_EQ(score_table_read()[0].score, 250);
+    }
+    EXPECT_EQ(hud_after, "0000000000 ship 2") << c.name_keys;
+  }
+}
