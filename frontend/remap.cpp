@@ -47,20 +47,17 @@ bool wait_for_release(bool all_readers) {
 
 // Keys without a printable character (arrows, Shift, Escape, Enter) are
 // passed over. The letter is stored in lower case whatever Shift did, which
-// is how the control mapping names keys. Polling, not waiting: a wait that
-// throws the queue away would lose a quick second press of the same key.
-// False when the window closed.
+// is how the control mapping names keys. False when the window closed.
 bool read_key_byte(uint8_t& out) {
-  while (!platform_window_closed()) {
-    platform_flush();
-    TCOD_key_t key = platform_poll_key(TCOD_KEY_PRESSED);
+  for (;;) {
+    TCOD_key_t key = platform_wait_key();
+    if (key.vk == TCODK_NONE) return false;
     int c = static_cast<unsigned char>(key.c);
-    if (key.vk != TCODK_NONE && std::isprint(c)) {
+    if (std::isprint(c)) {
       out = static_cast<uint8_t>(std::tolower(c));
       return true;
     }
   }
-  return false;
 }
 
 // False when the window closed before the button was let go.
