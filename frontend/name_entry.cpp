@@ -39,7 +39,7 @@ void draw_slots(const NameBuffer& name, int blink) {
   for (int i = 0; i < kSlots; ++i) {
     int ch = '-';
     if (i < name.count) {
-      ch = name.slots[static_cast<size_t>(i)];
+      ch = static_cast<unsigned char>(name.slots[static_cast<size_t>(i)]);
     } else if (i == name.count && blink % kBlinkPeriod < kBlinkPeriod / 2) {
       ch = kBlock;
     }
