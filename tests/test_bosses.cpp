@@ -79,7 +79,8 @@ class Bosses : public GameTest {
     std::string out;
     for (const Shot& s : shots) {
       if (s.age != at || s.behaviour != kind) continue;
-      out += (out.empty() ? "" : " ") + std::to_string(s.x) + "@" + std::to_string(s.heading);
+      if (!out.empty()) out += ' ';
+      out += std::to_string(s.x) + "@" + std::to_string(s.heading);
     }
     return out;
   }

@@ -13,8 +13,9 @@ std::string strokes(int flags) {
   std::string out;
   for (TCOD_key_t key = platform_poll_key(flags); key.vk != TCODK_NONE;
        key = platform_poll_key(flags)) {
-    out += (out.empty() ? "" : " ") + std::string(1, key.vk == TCODK_UP ? 'U' : key.c) +
-           (key.pressed ? "+" : "-");
+    if (!out.empty()) out += ' ';
+    out += key.vk == TCODK_UP ? 'U' : key.c;
+    out += key.pressed ? '+' : '-';
   }
   return out;
 }

@@ -50,8 +50,13 @@ inline std::string runs(const std::vector<std::pair<std::string, int>>& things) 
 
 // " x,y " of a cell, and " x,y speed/" of a mover.
 inline std::string at(const Motion& m, bool speed = false) {
-  return " " + std::to_string(m.x) + "," + std::to_string(m.y) + " " +
-         (speed ? std::to_string(static_cast<int>(m.speed)) + "/" : "");
+  std::string out = " ";
+  out += std::to_string(m.x);
+  out += ',';
+  out += std::to_string(m.y);
+  out += ' ';
+  if (speed) out += std::to_string(static_cast<int>(m.speed)) + "/";
+  return out;
 }
 
 }  // namespace world_text
@@ -107,8 +112,10 @@ inline std::string effects_text(const World& world, bool where = true) {
 // 0 to 51) and "effect|" when centred.
 inline std::string sounds_text() {
   std::string out;
-  for (const SoundPlay& p : sound_played())
-    out += std::to_string(p.effect) + (p.panned ? "@" + std::to_string(p.panning.right / 5) : "") +
-           "|";
+  for (const SoundPlay& p : sound_played()) {
+    out += std::to_string(p.effect);
+    if (p.panned) out += '@' + std::to_string(p.panning.right / 5);
+    out += '|';
+  }
   return out;
 }
