@@ -1,6 +1,5 @@
 #include "enemies/waves.h"
 
-#include <functional>
 #include <map>
 #include <string>
 
@@ -8,59 +7,55 @@
 #include "enemies/midboss.h"
 #include "game/director.h"
 #include "game/globals.h"
+#include "game/world.h"
+#include "shell/settings.h"
 #include "tests/harness.h"
+#include "tests/world_text.h"
 
 namespace {
 
 std::string kind_name(EnemyThink think) {
-  const std::pair<EnemyThink, const char*> names[] = {
-      {kind_dart, "dart"},       {kind_dart_leader, "leader"}, {kind_gunship, "gunship"},
-      {kind_hornet, "hornet"},   {kind_spinner, "spinner"},    {kind_spinner_u, "spinner_u"},
-      {kind_striker, "striker"}, {kind_midboss, "midboss"}};
-  for (auto [kind, name] : names) {
-    if (kind == think) return name;
-  }
-  return "other";
+  const std::pair<EnemyThink, const char*> names[] = {{kind_dart, "dart"},
+                                                      {kind_dart_leader, "leader"},
+                                                      {kind_gunship, "gunship"},
+                                                      {kind_hornet, "hornet"},
+                                                      {kind_spinner, "spinner"},
+                                                      {kind_spinner_u, "spinner_u"},
+                                                      {kind_striker, "striker"},
+                                                      {kind_midboss, "midboss"},
+                                                      {kind_midboss_wing_left, "wing"},
+                                                      {kind_midboss_wing_right, "wing"}};
+  return world_text::name(names, think, "other");
 }
 
-// A wave run from t = 0 to `last` with nothing moving: what each frame spawned
-// ("kind x y", then "drone x y"), and the frame it first reported it was over.
-struct WaveRun {
+// What each frame of a wave run from t = 0 to `last` spawned, with nothing
+// moving: "kind x y", then "drone x y".
+std::map<int, std::string> run_wave(Wave wave, int last) {
   std::map<int, std::string> spawned;
-  int over_at = -1;
-};
-
-WaveRun run_wave(Wave wave, int last, const std::function<void(int)>& before = {}) {
-  WaveRun run;
   World world;
   Stage stage{0, wave, &world};
-  for (size_t enemies = 0, drones = 0; stage.ticks <= last && run.over_at < 0;
+  for (size_t enemies = 0, drones = 0; stage.ticks <= last;
        enemies = world.enemies.size(), drones = world.drones.size()) {
-    const int t = stage.ticks;
-    if (before) before(t);
-    if (stage_run(stage)) run.over_at = t;
-    std::string& out = run.spawned[t];
+    std::string& out = spawned[stage.ticks];
+    stage_run(stage);
     auto add = [&out](const std::string& name, const Motion& m) {
       out +=
           (out.empty() ? "" : ", ") + name + " " + std::to_string(m.x) + " " + std::to_string(m.y);
     };
     for (size_t i = enemies; i < world.enemies.size(); ++i) {
-      const Enemy& e = *world.enemies[i];
-      if (e.think != kind_midboss_wing_left && e.think != kind_midboss_wing_right) {
-        add(kind_name(e.think), e.motion);
-      }
+      add(kind_name(world.enemies[i]->think), world.enemies[i]->motion);
     }
     for (size_t i = drones; i < world.drones.size(); ++i) add("drone", world.drones[i]->motion);
-    if (out.empty()) run.spawned.erase(t);
   }
-  return run;
+  return spawned;
 }
 
 }  // namespace
 
 using Waves = GameTest;
 
-// Frame 0 spawns nothing; the fortress's frame and order are in test_fortress.
+// Frame 0 spawns nothing. The fortress's frame and order, and its victory, are
+// in test_bosses; each wave's end is in the level script's chain below.
 TEST_F(Waves, EachWaveSpawnsItsRowsOnTheirFramesAndCellsInOrder) {
   // clang-format off
   const struct { Wave wave; int t; const char* spawns; } rows[] = {
@@ -74,35 +69,67 @@ TEST_F(Waves, EachWaveSpawnsItsRowsOnTheirFramesAndCellsInOrder) {
       {wave_opening, 1100, "drone 20 -2, drone 22 -1, drone 24 0, drone 26 -1, drone 28 -2"},
       {wave_opening, 1700, "striker 20 -10"}, {wave_gunships, 1, "hornet 12 0"},
       {wave_gunships, 1000, "gunship 5 0, gunship 15 0, gunship 25 0"},
-      {wave_gunships, 2550, "spinner_u 15 0"}, {wave_midboss, 100, "midboss 23 -5"},
+      {wave_gunships, 2550, "spinner_u 15 0"},
+      {wave_midboss, 100, "wing 13 -6, wing 29 -6, midboss 23 -5"},
       {wave_heavies, 500, "dart 16 -2, dart 20 0, leader 24 -2"},
       {wave_heavies, 1400, "gunship 4 0, gunship 14 0, gunship 24 0, gunship 34 0, gunship 44 0"},
   };
   // clang-format on
   for (const auto& row : rows) {
-    WaveRun run = run_wave(row.wave, row.t);
-    EXPECT_EQ(run.spawned[row.t], row.spawns) << "t = " << row.t;
-    EXPECT_EQ(run.spawned.count(0), 0u) << "t = " << row.t;
+    auto spawned = run_wave(row.wave, row.t);
+    EXPECT_EQ(std::pair(spawned[0], spawned[row.t]),
+              std::pair(std::string(), std::string(row.spawns)))
+        << "t = " << row.t;
   }
 }
 
-TEST_F(Waves, EachWaveEndsOnItsFrameAndTheFortressIsWonFromFrame251) {
-  // The frames with spawns, from the timetables; the mid-stage boss's wave is in test_midboss.
-  for (auto [wave, over_at, frames] : {std::tuple<Wave, int, size_t>{wave_opening, 1801, 51},
-                                       {wave_gunships, 3001, 18},
-                                       {wave_crossfire, 1301, 39},
-                                       {wave_heavies, 2201, 13}}) {
-    WaveRun run = run_wave(wave, 4000);
-    EXPECT_EQ(std::pair(run.over_at, run.spawned.size()), std::pair(over_at, frames));
+class LevelScript : public GameTest {
+ protected:
+  World world;
+  std::unique_ptr<Director> director = director_create(level_script, world);
+};
+
+TEST_F(LevelScript, TheFirstFrameStartsTheOpeningAndEveryTenthAddsAStarWhileStarsAreOn) {
+  game.game_won = true;
+  seed_random(7);
+  director_tick(*director);
+  ASSERT_TRUE(director->stage);
+  EXPECT_EQ(
+      std::tuple(director->stage->wave, director->stage->ticks, director->frame, game.game_won),
+      std::tuple(+wave_opening, 1, 1, false));
+  // Seed 7 draws 15 in 2..20, then 22 in 0..50.
+  EXPECT_EQ(particles_text(world),
+            "1x. 22,0 15/3000 " + world_text::colour(TCOD_light_grey) + " 90|");
+  for (int frame = 1; frame < 35; ++frame) director_tick(*director);
+  EXPECT_EQ(world.particles.size(), 4u);  // frames 0, 10, 20, 30
+  settings.stars = 0;
+  for (int frame = 35; frame < 100; ++frame) director_tick(*director);
+  EXPECT_EQ(world.particles.size(), 4u);
+}
+
+// A wave is replaced on the call that reports it over, its enemies still in
+// play; the next wave's first call, with ticks 0, comes on the following
+// frame. The fortress never ends.
+TEST_F(LevelScript, TheWavesFollowTheirChainToTheFortress) {
+  const Wave chain[] = {wave_opening,   wave_gunships, wave_midboss,
+                        wave_crossfire, wave_heavies,  wave_fortress};
+  const int calls_of[] = {1802, 3002, 202, 1302, 2202};
+  director_tick(*director);
+  for (int i = 0; i < 5; ++i) {
+    int calls = 1;
+    size_t listed = 0;
+    for (; director->stage->wave == chain[i] && calls < 5000; ++calls) {
+      game.boss_active = false;  // the mid-stage boss is shot down at once
+      listed = world.enemies.size();
+      director_tick(*director);
+    }
+    EXPECT_EQ(
+        std::tuple(director->stage->wave, director->stage->ticks, calls, world.enemies.size()),
+        std::tuple(chain[i + 1], 0, calls_of[i], listed))
+        << i;
+    director_tick(*director);
   }
-  // The core shot down before frame 251, and after it: won on the next call.
-  for (auto [shot_at, won] : {std::pair{240, 252}, {300, 301}}) {
-    int won_at = -1;
-    game.game_won = false;
-    WaveRun fortress = run_wave(wave_fortress, 400, [&](int t) {
-      game.boss_active = t < shot_at;
-      if (won_at < 0 && game.game_won) won_at = t;
-    });
-    EXPECT_EQ(std::pair(fortress.over_at, won_at), std::pair(-1, won)) << shot_at;
-  }
+  for (int frame = 1; frame < 1000; ++frame) director_tick(*director);
+  EXPECT_EQ(std::pair(director->stage->wave, director->stage->ticks),
+            std::pair(+wave_fortress, 1000));
 }
