@@ -4,13 +4,20 @@
 #include <initializer_list>
 #include <string>
 #include <tuple>
+#include <utility>
+#include <vector>
 
+#include "enemies/drone.h"
 #include "enemies/enemy.h"
+#include "fx/bullet.h"
+#include "fx/enemy_shots.h"
 #include "fx/missile.h"
 #include "fx/shell.h"
 #include "game/globals.h"
+#include "shell/settings.h"
 #include "shell/sound.h"
 #include "tests/harness.h"
+#include "tests/world_text.h"
 
 namespace {
 
@@ -66,6 +73,28 @@ class KindTest : public GameTest {
   World world;
 };
 
+std::vector<int> sounds() {
+  std::vector<int> out;
+  for (const SoundPlay& p : sound_played()) out.push_back(p.effect);
+  return out;
+}
+
+Drone& spawn(World& world, int x, int y, DroneRoutine move, DroneRoutine fire = drone_fire_none) {
+  drone_spawn(x, y, move, fire, world);
+  return *world.drones.back();
+}
+
+void tick_to_age(Drone& drone, int age) {
+  while (drone.age < age) drone_tick(drone);
+}
+
+// Each fire call: the drone as the routine saw it, and how many drones were listed.
+std::vector<std::pair<Drone, size_t>> seen;
+const DroneRoutine fire_recording = [](Drone& d) { seen.emplace_back(d, d.world->drones.size()); };
+
+using ShellTest = GameTest;
+using DroneTest = GameTest;
+
 }  // namespace
 
 // clang-format off
@@ -76,8 +105,8 @@ TEST_F(KindTest, DartsBendFromAge51To109ByTheirSpawnRowAndFireAShellOfEightAt65)
   for (auto [kind, row, at51, at65, after] : cases) {
     play(kind, 20, row, {{51, 50, at51, 0, -1}, {64, 50, any, 0, -1}, {65, 50, at65, 1, 13},
                          {120, 50, after, 1, 13}});
-    EXPECT_EQ(shot(0).behaviour, shell_eight);
-    EXPECT_EQ(std::get<3>(flight(shot(0))), at65);
+    EXPECT_EQ(std::pair(shot(0).behaviour, int(shot(0).motion.heading)),
+              std::pair(+shell_eight, at65));
   }
 }
 
@@ -108,24 +137,21 @@ TEST_F(KindTest, HornetSwoopsThreeTimesWithFansOfFiveThenBurstsIntoARingWithoutP
     for (auto [i, heading] : {std::pair{0, 0}, {1, 11}, {3, 33}, {5, 56}, {31, 348}}) {
       EXPECT_EQ(flight(shot(15 + i)), std::make_tuple(e.motion.x, e.motion.y, 45, heading));
     }
-    Score score;
-    EXPECT_TRUE(enemy_reap(e, score));
-    EXPECT_EQ(std::make_pair(score.score, score.hits), std::make_pair(0, 0));
+    EXPECT_EQ(std::pair(e.hp, e.score), std::pair(0, 0));  // blown up, worth nothing
   }
 }
 
 TEST_F(KindTest, CarrierLaunchesPodsFromItsHullFiresMissilesFromAlternateBaysAndLeaves) {
   Enemy& e = play(kind_carrier, 30, 0, {{1, 40, 90, 0, -1}});
   ASSERT_EQ(world.enemies.size(), 4u);
-  for (int row = 1; row <= 3; ++row) {  // pods on rows 1 to 3 of its hull take roles 1 to 3
-    EXPECT_EQ(std::make_tuple(world.enemies[row]->motion.x, world.enemies[row]->count_a),
-              std::make_tuple(31, row));
-  }
+  for (int row = 1; row <= 3; ++row)  // pods on rows 1 to 3 of its hull take roles 1 to 3
+    EXPECT_EQ(std::pair(world.enemies[row]->motion.x, world.enemies[row]->count_a),
+              std::pair(31, row));
   walk(e, {{33, 8, 90, 0, -1},   {49, 8, 90, 0, -1},   {50, 8, 90, 1, -1},  {251, 8, 90, 5, -1},
            {252, 10, 87, 5, -1}, {256, 12, 84, 5, -1}, {300, any, any, 5, -1}});
-  EXPECT_EQ(flight(*world.enemy_missiles[0]), std::make_tuple(34, 15, 70, 90));
-  EXPECT_EQ(flight(*world.enemy_missiles[1]), std::make_tuple(30, 19, 70, 90));
-  EXPECT_EQ(world.enemy_missiles[1]->behaviour, homing_fast);
+  EXPECT_EQ(std::tuple(flight(*world.enemy_missiles[0]), flight(*world.enemy_missiles[1]),
+                       world.enemy_missiles[1]->behaviour),
+            std::tuple(std::tuple(34, 15, 70, 90), std::tuple(30, 19, 70, 90), +homing_fast));
 }
 
 TEST_F(KindTest, LancerFiresLinesFromAlternateSidesDriftsInALissajousFigureAndLeaves) {
@@ -186,3 +212,124 @@ TEST_F(KindTest, StrikerUnfoldsLikeTheRaiderAndSweepsALineOfFireWhilePuffing) {
   for (const auto& p : world.particles) EXPECT_EQ(p->glyph.ch, '"');
 }
 // clang-format on
+
+TEST_F(ShellTest, SlowsToAStopBurstsIntoItsRingAndLeavesARedTrailEveryFrame) {
+  game.player_x = 25;  // straight below: an aimed shell turns its offset of 10 to 100
+  game.player_y = 60;
+  // clang-format off
+  const struct { BulletBehaviour shell; int speed, burst_age, heading; size_t stars;
+                 int second, last, ring_speed; bool loud; } cases[] = {
+      {shell_eight, 60, 59, 10, 8, 45, 315, 35, true},
+      {shell_quiet, 40, 39, 10, 8, 45, 315, 35, false},
+      {shell_sixteen, 1, 0, 10, 16, 22, 337, 35, true},
+      {shell_sixteen, 0, 0, 10, 16, 22, 337, 35, true},
+      {shell_aimed, 50, 49, 100, 8, 45, 315, 50, true}};
+  // clang-format on
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "speed " << c.speed << " ring speed " << c.ring_speed);
+    World w;
+    sound_clear_played();
+    enemy_bullet_spawn(25, 30, c.speed, 10, c.shell, w);
+    Bullet& shell = *w.enemy_bullets.at(0);
+    EXPECT_EQ(shell.motion.heading, c.heading);
+    while (w.enemy_bullets.size() == 1 && shell.age < 100) bullet_tick(shell);
+    EXPECT_EQ(std::make_tuple(shell.age, shell.life, shell.damage, shell.glyph.ch),
+              std::make_tuple(c.burst_age, 0, 5, 10));
+    // A ring from heading 0 in equal steps cut to whole degrees, the stars starting alike.
+    const Bullet& star = *w.enemy_bullets.back();
+    EXPECT_EQ(std::make_tuple(w.enemy_bullets.size() - 1, int(w.enemy_bullets[2]->motion.heading),
+                              int(star.motion.heading), star.motion.x, star.motion.y,
+                              int(star.motion.speed), star.behaviour),
+              std::make_tuple(c.stars, c.second, c.last, shell.motion.x, shell.motion.y,
+                              c.ring_speed, bullet_star));
+    EXPECT_EQ(sounds(), (c.loud ? std::vector<int>{13, 14} : std::vector<int>{}));
+    ASSERT_EQ(w.particles.size(), static_cast<size_t>(c.burst_age + 1));  // one a frame
+    const Particle& trail = *w.particles.back();
+    EXPECT_EQ(std::make_tuple(trail.life, trail.glyph.ch, trail.motion.speed, trail.glyph.colour),
+              std::make_tuple(15, '.', 0.0, TCOD_red));
+  }
+}
+
+TEST_F(ShellTest, ABurstShellTickedBeforeItsRemovalDoesNotBurstAgainAndTrailsTheRainbow) {
+  World world;
+  settings.bullet_colour_mode = 1;
+  enemy_bullet_spawn(10, 10, 1, 0, shell_eight, world);
+  bullet_tick(*world.enemy_bullets.at(0));
+  EXPECT_EQ(std::make_pair(world.enemy_bullets.size(), sounds()),
+            std::make_pair(size_t{9}, std::vector<int>{13, 14}));
+  // Steps 0 and 6 of the hue cycle: each frame's trail keeps that frame's colour.
+  ASSERT_EQ(world.particles.size(), 2u);
+  EXPECT_EQ(world.particles[0]->glyph.colour, (TCOD_color_t{150, 236, 63}));
+  EXPECT_EQ(world.particles[1]->glyph.colour, (TCOD_color_t{160, 230, 58}));
+}
+
+TEST_F(DroneTest, MovesSetTheNumbersThenTurnOverTheirAgesAndTicksDrawInLightAzure) {
+  // clang-format off
+  const std::tuple<DroneRoutine, int, int, int, int, int, int, int, int, double, double> cases[] = {
+      // move, spawn row, role, hp, score, char, speed, turns from, to; heading at from, at the end
+      {drone_fan_left,    -2, 1, 30, 50, 'V', 50, 66, 124, 92,  208},
+      {drone_fan_left,    -1, 2, 30, 50, 'V', 50, 66, 124, 91,  149},
+      {drone_fan_left,     0, 3, 30, 50, 'V', 50, 66, 124, 90,  90},
+      {drone_fan_right,   -2, 1, 30, 50, 'V', 50, 66, 124, 88,  332},
+      {drone_fan_right,   -1, 2, 30, 50, 'V', 50, 66, 124, 89,  31},
+      {drone_swoop_left,  10, 0, 5,  10, 'v', 60, 36, 67,  55,  260},
+      {drone_swoop_right, 10, 0, 5,  10, 'v', 60, 36, 67,  125, 280}};
+  // clang-format on
+  for (auto [move, row, role, hp, points, ch, speed, from, to, first, last] : cases) {
+    SCOPED_TRACE(::testing::Message() << "row " << row << " role " << role << " turns to " << last);
+    World w;
+    Drone& drone = spawn(w, 25, row, move);
+    const Motion& m = drone.motion;
+    EXPECT_EQ((std::vector<int>{drone.role, drone.hp, drone.hp_max, drone.score, drone.pop}),
+              (std::vector<int>{role, hp, hp, points, 1}));
+    tick_to_age(drone, from);
+    EXPECT_EQ(std::tuple(m.heading, cell_char(m.x, m.y), cell_fg(m.x, m.y)),
+              std::tuple(first, ch, TCOD_light_azure));
+    tick_to_age(drone, to + 20);
+    EXPECT_EQ(std::pair(m.heading, m.speed), std::pair(last, speed + 0.0));
+  }
+}
+
+TEST_F(DroneTest, ReapBelowZeroHpBurstsByPopCountsTheKillEvenForNoPointsAndSoundsAtRandom) {
+  // clang-format off
+  const std::tuple<int, int, int, std::string> cases[] = {
+      // pop, score, hp; the burst and the sound (seed 4242 draws 1, 0, 4 of 0..4)
+      {1, 50,  0, ""},
+      {1, 50, -1, "pop 15 7,30 a|7@7|"},
+      {0, 0,  -1, "6@7|"},
+      {2, 10, -3, "plasma 20 7,30 w|10@7|"}};
+  // clang-format on
+  seed_random(4242);
+  for (auto [pop, points, hp, left] : cases) {
+    World w;
+    Score s{.score = 0, .multiplier = 2.0};
+    Drone drone{.hp = hp, .world = &w, .pop = pop, .score = points, .motion = {}, .glyph = {}};
+    drone.motion = motion_create(7, 30, 0, 0);
+    sound_clear_played();
+    const bool reaped = hp < 0;
+    EXPECT_EQ(drone_reap(drone, s), reaped);
+    EXPECT_EQ(std::tuple(s.score, s.hits, s.multiplier, effects_text(w) + sounds_text()),
+              std::tuple(reaped ? 2 * points : 0, reaped ? 1 : 0, reaped ? 2.1 : 2.0, left))
+        << "pop " << pop << " hp " << hp;
+  }
+}
+
+// Fire runs at spawn before the move has set the drone's numbers, and in a tick after the age
+// is raised; only while the ship is in play.
+TEST_F(DroneTest, FireRunsBeforeMoveAtSpawnAndAnAimedDroneFiresAtAge60OnlyWhileTheShipIsInPlay) {
+  World world;
+  seen.clear();
+  spawn(world, 10, 10, drone_swoop_right, fire_recording);
+  Drone& lost = spawn(world, 10, 0, drone_fan_left, drone_fire_aimed);
+  tick_to_age(lost, 60);
+  game.player_alive = true;
+  spawn(world, 10, -2, drone_fan_left, fire_recording);
+  ASSERT_EQ(seen.size(), 1u);
+  const auto& [d, listed] = seen[0];
+  EXPECT_EQ(std::tuple(listed, d.hp, d.pop, d.role, d.age), std::tuple(size_t{3}, 5, 0, 0, 0));
+  tick_to_age(lost, 200);  // past its age 60 without the ship
+  Drone& drone = spawn(world, 25, 0, drone_fan_left, drone_fire_aimed);
+  tick_to_age(drone, 200);
+  // Once, from its cell at age 59, aimed at the ship's cell: (0, 0) here.
+  EXPECT_EQ(bullets_text(world.enemy_bullets), "1xaimed 25,29 40/-130|");
+}
