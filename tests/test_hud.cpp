@@ -33,10 +33,8 @@ TEST_F(Hud, AFreshGameShowsFullBarsAndNoBossThenTheScoreLineAndBossBarFollowTheG
             (std::vector{218, 217, 218, 217}));
   // The multiplier shown doubles with double score; the boss bar shows a whole percent.
   score = Score{.score = 1234, .multiplier = 1.5, .hits = 56};
-  game.score_factor = 2;
-  game.boss_hp = 37;
-  game.boss_hp_full = 100;
-  game.boss_timer = 39;
+  std::tie(game.score_factor, game.boss_hp, game.boss_hp_full, game.boss_timer) =
+      std::tuple(2, 37, 100, 39);
   draw();
   EXPECT_EQ(screen_text(2, 62, 44), "SCORE   = 0000001234 MULTI = 3.0  HIT = 0056");
   EXPECT_EQ(screen_text(2, 68, 47), "BOSS    = [37 ][=======             ][    39  ]");
