@@ -258,9 +258,7 @@ TEST_F(ShellTest, ABurstShellTickedBeforeItsRemovalDoesNotBurstAgainAndTrailsThe
   EXPECT_EQ(std::make_pair(world.enemy_bullets.size(), sounds()),
             std::make_pair(size_t{9}, std::vector<int>{13, 14}));
   // Steps 0 and 6 of the hue cycle: each frame's trail keeps that frame's colour.
-  ASSERT_EQ(world.particles.size(), 2u);
-  EXPECT_EQ(world.particles[0]->glyph.colour, (TCOD_color_t{150, 236, 63}));
-  EXPECT_EQ(world.particles[1]->glyph.colour, (TCOD_color_t{160, 230, 58}));
+  EXPECT_EQ(particles_text(world), "1x. 10,10 0/15 150,236,63 0|1x. 10,10 0/15 160,230,58 0|");
 }
 
 TEST_F(DroneTest, MovesSetTheNumbersThenTurnOverTheirAgesAndTicksDrawInLightAzure) {
