@@ -1,6 +1,5 @@
 #include "enemies/enemy.h"
 
-#include <memory>
 #include <tuple>
 #include <vector>
 

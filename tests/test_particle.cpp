@@ -4,7 +4,6 @@
 #include "enemies/enemy.h"
 #include "fx/bullet.h"
 #include "fx/missile.h"
-#include "game/world.h"
 #include "tests/harness.h"
 #include "tests/world_text.h"
 
