@@ -1,7 +1,6 @@
 #include "fx/bullet.h"
 
 #include <tuple>
-#include <vector>
 
 #include "fx/player_shots.h"
 #include "game/globals.h"
@@ -16,37 +15,16 @@ namespace {
 const TCOD_color_t kShip = TCOD_magenta;        // the ship's colour here
 constexpr TCOD_color_t kBright{230, 240, 130};  // the bright colour seed 99 draws
 
-// Each call of the recording behaviour: the bullet's age and how many bullets were listed.
-std::vector<std::pair<int, size_t>> seen;
-void behaviour_recorder(Bullet& b) {
-  const World& w = *b.world;
-  seen.emplace_back(b.age, w.player_bullets.size() + w.bomb_shots.size() + w.enemy_bullets.size());
-}
-
 using BulletTest = GameTest;
 
 }  // namespace
 
-TEST_F(BulletTest, SpawnListsTheBulletBeforeItsBehaviourWhichGivesItsLooksAtBirthDrawnAfterAStep) {
-  const std::tuple<decltype(&player_shot_spawn), EntityList<Bullet> World::*, int> spawns[] = {
-      {player_shot_spawn, &World::player_bullets, 1},
-      {bomb_shot_spawn, &World::bomb_shots, 500},
-      {enemy_bullet_spawn, &World::enemy_bullets, 1}};
-  for (const auto& [spawn, list, strength] : spawns) {
-    World world;
-    seen.clear();
-    spawn(10, 20, 100, 270, behaviour_recorder, world);
-    Bullet& b = *(world.*list).at(0);
-    EXPECT_EQ(std::make_tuple(b.damage, b.life, b.grazed), std::make_tuple(strength, strength, 0));
-    bullet_tick(b);
-    EXPECT_EQ(seen, (std::vector<std::pair<int, size_t>>{{0, 1}, {1, 1}})) << strength;
-  }
-
-  // Behaviour, character, colour, damage and life.
+TEST_F(BulletTest, EachShotGetsItsLooksAndStrengthAtBirthAndIsDrawnAfterItsStep) {
+  // Behaviour, character, colour, damage and life; the bomb's own spawn makes its shots strong.
   const std::tuple<BulletBehaviour, int, TCOD_color_t, int, int> shots[] = {
       {shot_gun_side, 0xB3, TCOD_desaturated_azure, 4, 1},
       {shot_gun_centre, 0xB3, kShip, 4, 1},
-      {shot_bomb, '*', kShip, 1, 1},
+      {shot_bomb, '*', kShip, 500, 500},
       {shot_charged, 1, TCOD_red, 500, 100},
       {shot_fragment, '+', kShip, 10, 1}};
   for (int mode : {0, 1}) {
@@ -56,10 +34,12 @@ TEST_F(BulletTest, SpawnListsTheBulletBeforeItsBehaviourWhichGivesItsLooksAtBirt
       World w;
       game.player_colour = kShip;
       seed_random(99);
-      player_shot_spawn(25, 30, 100, 270, behaviour, w);
-      Bullet& b = *w.player_bullets.at(0);
+      const bool bomb = behaviour == shot_bomb;
+      (bomb ? bomb_shot_spawn : player_shot_spawn)(25, 30, 100, 270, behaviour, w);
+      const EntityList<Bullet>& list = bomb ? w.bomb_shots : w.player_bullets;
+      Bullet& b = *list.at(0);
       const TCOD_color_t colour = mode != 0 ? kBright : fixed;
-      EXPECT_EQ(std::tuple(w.player_bullets.size(), b.glyph.ch, b.glyph.colour, b.damage, b.life),
+      EXPECT_EQ(std::tuple(list.size(), b.glyph.ch, b.glyph.colour, b.damage, b.life),
                 std::tuple(1u, ch, colour, damage, life));
       game.player_colour = TCOD_white;  // later frames leave the colour as it was born
       bullet_tick(b);

@@ -61,8 +61,9 @@ TEST_F(EnemyShotTest, StarFliesStraightAimedAimsOnlyAtSpawnBothInTheirColourOrCy
       enemy_bullet_spawn(10, 10, 40, c.offset, c.behaviour, world);
       Bullet& b = *world.enemy_bullets.back();
       const TCOD_color_t colour = c.behaviour == bullet_star ? TCOD_green : TCOD_magenta;
-      EXPECT_EQ(std::tuple(b.motion.heading, b.motion.speed, b.damage, b.glyph.ch, b.glyph.colour),
-                std::tuple(c.heading, 40.0, 5, '*', mode ? bullet_rainbow(0) : colour));
+      EXPECT_EQ(std::tuple(b.motion.heading, b.motion.speed, b.damage, b.life, b.glyph.ch,
+                           b.glyph.colour),
+                std::tuple(c.heading, 40.0, 5, 1, '*', mode ? bullet_rainbow(0) : colour));
       game.player_x = 49 - c.ship_x;  // the ship moves away: aiming is for the spawn call only
       for (int age = 1; age <= 4; ++age) bullet_tick(b);
       EXPECT_EQ(b.motion.heading, c.heading < 0 ? c.heading + 360 : c.heading);  // steps wrap it
