@@ -24,7 +24,6 @@ void kind_probe(Enemy& enemy) {
   enemy.gun_dx = 2;
   enemy.gun_dy = 1;
   enemy.death_effect = effect_fireball;
-  enemy.hit = true;  // the spawn must clear what set-up leaves here
 }
 
 // One cell standing still, worth nothing.
@@ -58,12 +57,11 @@ TEST_F(EnemyTest, SpawnSetsUpAtAgeZeroBeforeListingThenATickThinksMovesAndDrawsI
   Enemy& e = *world.enemies.at(0);
   // Full health is taken, and the enemy listed, only after the set-up.
   EXPECT_EQ(probe_seen.at(0), std::make_tuple(0, 0, size_t{0}));
-  EXPECT_EQ(std::make_tuple(e.hp_max, e.hit), std::make_tuple(10, false));
+  EXPECT_EQ(e.hp_max, 10);
   enemy_damage(e, 5);
-  EXPECT_TRUE(e.hit);
   motion_set(e.motion, 100, 0);  // one cell right a frame
   enemy_tick(e);
-  EXPECT_EQ(std::make_tuple(std::get<0>(probe_seen.at(1)), e.hit), std::make_tuple(1, false));
+  EXPECT_EQ(std::get<0>(probe_seen.at(1)), 1);
   EXPECT_EQ(screen_text(20, 30, 4) + "|" + screen_text(20, 31, 4), " A.B| .C ");
   EXPECT_EQ((std::vector{cell_fg(22, 30), cell_fg(21, 30), cell_fg(23, 30), cell_fg(22, 31)}),
             (std::vector{TCOD_red, kHalfHealth, kHalfHealth, kHalfHealth}));  // damage shows now
