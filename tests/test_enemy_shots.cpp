@@ -26,8 +26,7 @@ class EnemyShotTest : public GameTest {
     enemy_missile_spawn(x, y, speed, heading, behaviour, world);
     return *world.enemy_missiles.back();
   }
-  // The heading a homing behaviour leaves on a missile at (25, 30) of the given age and heading,
-  // with the ship at (sx, sy).
+  // The heading homing leaves on a missile at (25, 30) of this age and heading, ship at (sx, sy).
   double turned(BulletBehaviour homing, int age, int heading, int sx, int sy) {
     Bullet& m = missile(25, 30, heading, homing);
     m.age = age;

@@ -30,8 +30,7 @@ std::vector<int> seen_timers;
 
 class Explosions : public GameTest {
  protected:
-  // Calls a routine at a chosen t, on an effect outside any list, in an emptied world with the
-  // generator seeded afresh.
+  // Calls a routine at t on an effect outside any list, in an emptied world freshly seeded.
   void run(EffectRoutine routine, int t, uint32_t seed) {
     world.particles.clear();
     world.explosions.clear();
@@ -62,8 +61,7 @@ TEST_F(Explosions, TimerTRunsTTimesThroughTheFramePassesAndChildrenAndParticlesS
     if (frame < 3) world_draw(world, player, score);
   }
   EXPECT_EQ(seen_timers, (std::vector<int>{1, 3, 2, 1}));  // none at spawn
-  // Explosions tick before particles, so the pop's dot was drawn in its first frame already:
-  // three draws in three frames.
+  // Explosions tick before particles, so the pop's dot drew in its first frame: 3 in 3 frames.
   EXPECT_EQ(std::tuple(world.particles.at(0)->life, cell_char(30, 40), cell_fg(30, 40)),
             std::tuple(7, 7, TCOD_orange));
 

@@ -19,8 +19,7 @@ namespace {
 
 using assetgen::Bitmap;
 
-// A console font of the game, the console fonts it is drawn from and the
-// window it gives a 50x70 console.
+// A console font of the game, the console fonts it is drawn from and its 50x70 console's window.
 struct FontCase {
   const char* png;
   int cell;
@@ -89,14 +88,12 @@ TEST_P(Font, EveryCodeShowsItsOwnCharacter) {
   EXPECT_GT(std::min(left, low), 0);
 }
 
-// The game opens its console with these fonts: libtcod takes each in the
-// column-major 16 x 16 layout, and its cells give the window its size.
+// libtcod takes each font in the game's column-major 16 x 16 layout; its cells size the window.
 TEST_P(Font, LibtcodOpensA50By70ConsoleWithIt) {
   const FontCase& f = GetParam();
   const auto png = asset_dir() / "terminal" / f.png;
-  ASSERT_EQ(TCOD_console_set_custom_font(
-                png.c_str(), TCOD_FONT_LAYOUT_ASCII_INCOL | TCOD_FONT_TYPE_GREYSCALE, 16, 16),
-            TCOD_E_OK)
+  constexpr int kLayout = TCOD_FONT_LAYOUT_ASCII_INCOL | TCOD_FONT_TYPE_GREYSCALE;
+  ASSERT_EQ(TCOD_console_set_custom_font(png.c_str(), kLayout, 16, 16), TCOD_E_OK)
       << TCOD_get_error();
   ASSERT_GE(TCOD_console_init_root(50, 70, "asset test", false, TCOD_RENDERER_SDL2), 0)
       << TCOD_get_error();
