@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <ostream>
 #include <stdexcept>
 #include <vector>
 
@@ -26,6 +27,10 @@ struct FontCase {
   const char* psf;  // FullGreek-<psf> and Uni2-<psf>
   int window_width, window_height;
 };
+// Names the case in test listings (ctest's names too) by its picture.
+void PrintTo(const FontCase& f, std::ostream* out) {
+  *out << f.png;
+}
 const FontCase kFontCases[] = {{"terminal.png", 8, "VGA8", 400, 560},
                                {"termx15.png", 12, "Terminus12x6", 600, 840},
                                {"termx2.png", 16, "VGA16", 800, 1120}};
