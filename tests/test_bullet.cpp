@@ -1,7 +1,6 @@
 #include "fx/bullet.h"
 
 #include <tuple>
-#include <vector>
 
 #include "fx/player_shots.h"
 #include "game/globals.h"
@@ -16,53 +15,32 @@ namespace {
 const TCOD_color_t kShip = TCOD_magenta;        // the ship's colour here
 constexpr TCOD_color_t kBright{230, 240, 130};  // the bright colour seed 99 draws
 
-// Each call of the recording behaviour: the bullet's age and how many bullets were listed.
-std::vector<std::pair<int, size_t>> seen;
-void behaviour_recorder(Bullet& bullet) {
-  const World& w = *bullet.world;
-  seen.emplace_back(bullet.age,
-                    w.player_bullets.size() + w.bomb_shots.size() + w.enemy_bullets.size());
-}
-
 using BulletTest = GameTest;
 
 }  // namespace
 
-TEST_F(BulletTest, SpawnListsTheBulletBeforeItsBehaviourWhichGivesItsLooksAtBirthDrawnAfterAStep) {
-  const std::tuple<decltype(&player_shot_spawn), EntityList<Bullet> World::*, int> spawns[] = {
-      {player_shot_spawn, &World::player_bullets, 1},
-      {bomb_shot_spawn, &World::bomb_shots, 500},
-      {enemy_bullet_spawn, &World::enemy_bullets, 1}};
-  for (const auto& [spawn, list, strength] : spawns) {
-    World world;
-    seen.clear();
-    spawn(10, 20, 100, 270, behaviour_recorder, world);
-    Bullet& b = *(world.*list).at(0);
-    EXPECT_EQ(std::make_tuple(b.damage, b.life, b.grazed), std::make_tuple(strength, strength, 0));
-    bullet_tick(b);
-    EXPECT_EQ(seen, (std::vector<std::pair<int, size_t>>{{0, 1}, {1, 1}})) << strength;
-  }
-
-  // Behaviour, character, colour, damage and life.
+TEST_F(BulletTest, EachShotGetsItsLooksAndStrengthAtBirthAndIsDrawnAfterItsStep) {
+  // Behaviour, character, colour, damage and life; the bomb's own spawn makes its shots strong.
   const std::tuple<BulletBehaviour, int, TCOD_color_t, int, int> shots[] = {
       {shot_gun_side, 0xB3, TCOD_desaturated_azure, 4, 1},
       {shot_gun_centre, 0xB3, kShip, 4, 1},
-      {shot_bomb, '*', kShip, 1, 1},
+      {shot_bomb, '*', kShip, 500, 500},
       {shot_charged, 1, TCOD_red, 500, 100},
       {shot_fragment, '+', kShip, 10, 1}};
   for (int mode : {0, 1}) {
     settings.bullet_colour_mode = mode;
     for (const auto& [behaviour, ch, fixed, damage, life] : shots) {
       SCOPED_TRACE(testing::Message() << "mode " << mode << ", char " << ch);
-      World world;
+      World w;
       game.player_colour = kShip;
       seed_random(99);
-      player_shot_spawn(25, 30, 100, 270, behaviour, world);
-      Bullet& b = *world.player_bullets.at(0);
+      const bool bomb = behaviour == shot_bomb;
+      (bomb ? bomb_shot_spawn : player_shot_spawn)(25, 30, 100, 270, behaviour, w);
+      const EntityList<Bullet>& list = bomb ? w.bomb_shots : w.player_bullets;
+      Bullet& b = *list.at(0);
       const TCOD_color_t colour = mode != 0 ? kBright : fixed;
-      EXPECT_EQ(std::make_tuple(world.player_bullets.size(), b.glyph.ch, b.glyph.colour, b.damage,
-                                b.life),
-                std::make_tuple(1u, ch, colour, damage, life));
+      EXPECT_EQ(std::tuple(list.size(), b.glyph.ch, b.glyph.colour, b.damage, b.life),
+                std::tuple(1u, ch, colour, damage, life));
       game.player_colour = TCOD_white;  // later frames leave the colour as it was born
       bullet_tick(b);
       EXPECT_EQ(std::make_tuple(cell_char(25, 30), cell_char(25, 29), cell_fg(25, 29)),
@@ -73,15 +51,14 @@ TEST_F(BulletTest, SpawnListsTheBulletBeforeItsBehaviourWhichGivesItsLooksAtBirt
 
 TEST_F(BulletTest, ACulledShotLeavesNothingAndReapSparksSoundsAndPaysAGrazeByKind) {
   // A culled charged shot leaves nothing, spent or not: the cull comes first.
-  auto all = world_create();
+  World top;
   Score score;
   settings.particles = 1;
-  player_shot_spawn(25, -1, 85, 270, shot_charged, *all);
-  all->player_bullets[0]->life = 0;
-  world_update(*all, score);
-  EXPECT_EQ(
-      bullets_text(all->player_bullets) + particles_text(*all) + effects_text(*all) + sounds_text(),
-      "");
+  player_shot_spawn(25, -1, 85, 270, shot_charged, top);
+  top.player_bullets[0]->life = 0;
+  world_update(top, score);
+  EXPECT_EQ(bullets_text(top.player_bullets) + particles_text(top) + effects_text(top), "");
+  EXPECT_EQ(sounds_text(), "");
 
   // Seed 4242 draws life 10, heading 308, speed 8, then 11, 17, 5, then 547202 (646011 first).
   const std::string sparks = "1x. 12,33 48/15 r 308|1x. 12,33 45/16 r 17|";
@@ -120,15 +97,13 @@ TEST_F(BulletTest, ChargedShotLeavesEightFragmentsPerFrameFasterWithAgeThatLiveF
   game.player_colour = kShip;
   player_shot_spawn(25, 40, 85, 270, shot_charged, world);
   // Each from where the shot stood before its step; at 85 it first moves on its second step.
-  const std::string born[] = {"8xfragment 25,40 2/0..315|", "8xfragment 25,40 4/0..315|",
-                              "8xfragment 25,39 6/0..315|"};
+  const std::string born[] = {"1xcharged 25,40 85/270|8xfragment 25,40 2/0..315|",
+                              "1xcharged 25,39 85/270|8xfragment 25,40 4/0..315|",
+                              "1xcharged 25,38 85/270|8xfragment 25,39 6/0..315|"};
   for (int age = 1; age <= 3; ++age) {
-    World fragments;
     bullet_tick(*world.player_bullets[0]);
-    for (size_t i = 1; i < world.player_bullets.size(); ++i)
-      fragments.player_bullets.push_back(std::move(world.player_bullets[i]));
-    world.player_bullets.resize(1);
-    EXPECT_EQ(bullets_text(fragments.player_bullets), born[age - 1]) << "age " << age;
+    EXPECT_EQ(bullets_text(world.player_bullets), born[age - 1]) << "age " << age;
+    world.player_bullets.resize(1);  // the fragments of this frame go
   }
   for (int particles_on : {0, 1}) {
     settings.particles = particles_on;

@@ -1,10 +1,8 @@
 #include "enemies/enemy.h"
 
-#include <memory>
 #include <tuple>
 #include <vector>
 
-#include "enemies/fortress.h"
 #include "fx/explosions.h"
 #include "game/globals.h"
 #include "tests/harness.h"
@@ -26,7 +24,6 @@ void kind_probe(Enemy& enemy) {
   enemy.gun_dx = 2;
   enemy.gun_dy = 1;
   enemy.death_effect = effect_fireball;
-  enemy.hit = true;  // the spawn must clear what set-up leaves here
 }
 
 // One cell standing still, worth nothing.
@@ -60,29 +57,28 @@ TEST_F(EnemyTest, SpawnSetsUpAtAgeZeroBeforeListingThenATickThinksMovesAndDrawsI
   Enemy& e = *world.enemies.at(0);
   // Full health is taken, and the enemy listed, only after the set-up.
   EXPECT_EQ(probe_seen.at(0), std::make_tuple(0, 0, size_t{0}));
-  EXPECT_EQ(std::make_tuple(e.hp_max, e.hit), std::make_tuple(10, false));
+  EXPECT_EQ(e.hp_max, 10);
   enemy_damage(e, 5);
-  EXPECT_TRUE(e.hit);
   motion_set(e.motion, 100, 0);  // one cell right a frame
   enemy_tick(e);
-  EXPECT_EQ(std::make_tuple(std::get<0>(probe_seen.at(1)), e.hit), std::make_tuple(1, false));
+  EXPECT_EQ(std::get<0>(probe_seen.at(1)), 1);
   EXPECT_EQ(screen_text(20, 30, 4) + "|" + screen_text(20, 31, 4), " A.B| .C ");
   EXPECT_EQ((std::vector{cell_fg(22, 30), cell_fg(21, 30), cell_fg(23, 30), cell_fg(22, 31)}),
             (std::vector{TCOD_red, kHalfHealth, kHalfHealth, kHalfHealth}));  // damage shows now
   e.invulnerable = true;
   enemy_tick(e);
   EXPECT_EQ(cell_fg(23, 31), TCOD_silver);
-  // The health colour slides through the hue circle; without full health on record it reads
-  // unharmed.
+  // The health colour slides round the hue circle; no full health on record reads unharmed.
   EXPECT_EQ((std::vector{health_colour(100, 100), health_colour(0, 100), health_colour(-3, 0)}),
             (std::vector<TCOD_color_t>{kFullHealth, {236, 63, 150}, kFullHealth}));
 }
 
 TEST_F(EnemyTest, DeathExplodesAtTheGunCellInItsColourScoresOnlyWorthyKillsAndEndsTheBoss) {
-  game.boss_active = true;
-  game.boss_hp = 50;
-  game.boss_timer = 90;
-  auto boss = [] { return std::make_tuple(game.boss_active, game.boss_hp, game.boss_timer); };
+  std::tie(game.boss_active, game.boss_hp, game.boss_timer) = std::tuple(true, 50, 90);
+  auto after = [this] {
+    return std::tuple(world.enemies.size(), score.score, score.multiplier, score.hits,
+                      game.boss_active, game.boss_hp, game.boss_timer);
+  };
   enemy_spawn(5, 6, kind_still, world);
   enemy_spawn(20, 30, kind_probe, world);
   Enemy& probe = *world.enemies.back();
@@ -92,32 +88,13 @@ TEST_F(EnemyTest, DeathExplodesAtTheGunCellInItsColourScoresOnlyWorthyKillsAndEn
   enemy_damage(*world.enemies[0], 9);
   EXPECT_EQ(world.enemies[0]->hp, -4);  // damage neither clamps nor kills
   score.multiplier = 1.5;
-  reap();
-  EXPECT_EQ(world.enemies.size(), 1u);
-  EXPECT_EQ(std::make_tuple(score.score, score.multiplier, score.hits), std::make_tuple(0, 1.5, 0));
-  EXPECT_EQ(boss(), std::make_tuple(true, 50, 90));  // an ordinary death leaves it alone
+  reap();  // an ordinary death leaves the boss alone
+  EXPECT_EQ(after(), std::tuple(1u, 0, 1.5, 0, true, 50, 90));
 
   enemy_damage(probe, 7);
   reap();
-  EXPECT_TRUE(world.enemies.empty());
   // At the gun cell, in the colour of the last frame drawn: 7 hp out of 10.
   EXPECT_EQ(effects_text(world),
             "nothing 30 5,6 w|fireball 30 22,31 " + world_text::colour(health_colour(7, 10)) + "|");
-  EXPECT_EQ(std::make_tuple(score.score, score.multiplier, score.hits),
-            std::make_tuple(150, 1.6, 1));
-  EXPECT_EQ(boss(), std::make_tuple(false, 0, 0));
-}
-
-TEST_F(EnemyTest, FortressPartsReportTheirDeathsAndNoDeathInARowIsSkipped) {
-  game.arms_left = 2;
-  game.core_shield_up = true;
-  // Built in place at hp 0: the parts' own set-up is not what is under test.
-  for (EnemyThink think : {kind_arm_left, kind_still, kind_arm_right, kind_core_shield}) {
-    world.enemies.push_back(std::make_unique<Enemy>());
-    world.enemies.back()->think = think;
-    world.enemies.back()->world = &world;
-  }
-  reap();
-  EXPECT_EQ(std::make_tuple(game.arms_left, game.core_shield_up), std::make_tuple(0, false));
-  EXPECT_TRUE(world.enemies.empty());
+  EXPECT_EQ(after(), std::tuple(0u, 150, 1.6, 1, false, 0, 0));
 }

@@ -26,8 +26,7 @@ class EnemyShotTest : public GameTest {
     enemy_missile_spawn(x, y, speed, heading, behaviour, world);
     return *world.enemy_missiles.back();
   }
-  // The heading a homing behaviour leaves on a missile at (25, 30) of the given age and heading,
-  // with the ship at (sx, sy).
+  // The heading homing leaves on a missile at (25, 30) of this age and heading, ship at (sx, sy).
   double turned(BulletBehaviour homing, int age, int heading, int sx, int sy) {
     Bullet& m = missile(25, 30, heading, homing);
     m.age = age;
@@ -60,10 +59,10 @@ TEST_F(EnemyShotTest, StarFliesStraightAimedAimsOnlyAtSpawnBothInTheirColourOrCy
       game.player_y = c.ship_y;
       enemy_bullet_spawn(10, 10, 40, c.offset, c.behaviour, world);
       Bullet& b = *world.enemy_bullets.back();
-      EXPECT_EQ(std::make_tuple(b.motion.heading, b.motion.speed, b.damage, b.glyph.ch),
-                std::make_tuple(c.heading, 40.0, 5, '*'));
-      TCOD_color_t colour = c.behaviour == bullet_star ? TCOD_green : TCOD_magenta;
-      EXPECT_EQ(b.glyph.colour, mode ? bullet_rainbow(0) : colour);
+      const TCOD_color_t colour = c.behaviour == bullet_star ? TCOD_green : TCOD_magenta;
+      EXPECT_EQ(std::tuple(b.motion.heading, b.motion.speed, b.damage, b.life, b.glyph.ch,
+                           b.glyph.colour),
+                std::tuple(c.heading, 40.0, 5, 1, '*', mode ? bullet_rainbow(0) : colour));
       game.player_x = 49 - c.ship_x;  // the ship moves away: aiming is for the spawn call only
       for (int age = 1; age <= 4; ++age) bullet_tick(b);
       EXPECT_EQ(b.motion.heading, c.heading < 0 ? c.heading + 360 : c.heading);  // steps wrap it
@@ -76,10 +75,9 @@ TEST_F(EnemyShotTest, FlameRoarsOnceAndIsNeverDrawnWhiteAndAMissileIsYellowOrCyc
   settings.bullet_colour_mode = 1;  // the flame keeps its own colour
   enemy_bullet_spawn(40, 10, 100, 90, bullet_flame, world);
   Bullet& b = *world.enemy_bullets.back();
-  EXPECT_EQ(std::make_tuple(b.glyph.ch, b.damage), std::make_tuple('V', 5));
-  bullet_tick(b);  // its first draw
-  EXPECT_EQ(std::pair(cell_char(b.motion.x, b.motion.y), cell_fg(b.motion.x, b.motion.y)),
-            std::pair(int{'V'}, TCOD_flame));
+  bullet_tick(b);  // its first draw, a cell down
+  EXPECT_EQ(std::tuple(b.damage, cell_char(40, 11), cell_fg(40, 11)),
+            std::tuple(5, int{'V'}, TCOD_flame));
   Bullet& m = missile(10, 20, 90, homing_fast);
   homing_fast(m);
   m.age = 7;
@@ -100,12 +98,11 @@ TEST_F(EnemyShotTest, HomingTurnsTheShortWayByStepsThatHangOnItsAge) {
   // the swing's truncated fractions lose a positive step under 1 and cost a negative one a degree.
   // clang-format off
   const struct { BulletBehaviour homing; int age; double left, right; } steps[] = {
-      {homing_slow, 0, 92, 88},   {homing_slow, 59, 92, 88},   {homing_slow, 60, 90, 90},
-      {homing_slow, 61, 91, 89},  {homing_slow, 139, 91, 89},  {homing_slow, 140, 90, 90},
-      {homing_fast, 39, 95, 85},  {homing_fast, 40, 90, 90},   {homing_swing, 0, 90, 90},
-      {homing_swing, 1, 90, 89},  {homing_swing, 9, 90, 89},   {homing_swing, 10, 91, 89},
-      {homing_swing, 49, 94, 85}, {homing_swing, 50, 90, 90},  {homing_swing, 51, 94, 85},
-      {homing_swing, 149, 90, 89}, {homing_swing, 150, 90, 90}};
+      {homing_slow, 59, 92, 88},  {homing_slow, 60, 90, 90},   {homing_slow, 61, 91, 89},
+      {homing_slow, 139, 91, 89}, {homing_slow, 140, 90, 90},  {homing_fast, 39, 95, 85},
+      {homing_fast, 40, 90, 90},  {homing_swing, 0, 90, 90},   {homing_swing, 9, 90, 89},
+      {homing_swing, 10, 91, 89}, {homing_swing, 49, 94, 85},  {homing_swing, 50, 90, 90},
+      {homing_swing, 51, 94, 85}, {homing_swing, 149, 90, 89}, {homing_swing, 150, 90, 90}};
   // clang-format on
   for (const auto& c : steps) {
     EXPECT_EQ(turned(c.homing, c.age, 90, 15, 40), c.left) << &c - steps << ": age " << c.age;
@@ -116,12 +113,10 @@ TEST_F(EnemyShotTest, HomingTurnsTheShortWayByStepsThatHangOnItsAge) {
 TEST_F(EnemyShotTest, MissileFrameLeavesATrailThenActsThenMovesThenDraws) {
   ages_seen.clear();
   Bullet& m = missile(20, 20, 0, recording_behaviour, 100);
-  EXPECT_TRUE(ages_seen.empty());  // not at spawn
-  EXPECT_EQ(std::make_tuple(m.damage, m.life, m.grazed, m.age), std::make_tuple(10, 18, 10, 0));
+  EXPECT_EQ(std::tuple(m.damage, m.life, m.age, ages_seen.size()), std::tuple(10, 18, 0, 0u));
+  missile_tick(m);  // nothing acts at spawn: the behaviour first runs here, at age 0
   missile_tick(m);
-  missile_tick(m);
-  EXPECT_EQ(ages_seen, (std::vector<int>{0, 1}));
-  EXPECT_EQ(m.age, 2);
+  EXPECT_EQ(std::pair(ages_seen, m.age), std::pair(std::vector<int>{0, 1}, 2));
   EXPECT_EQ(std::make_tuple(cell_char(22, 20), cell_fg(22, 20)), std::make_tuple('m', TCOD_yellow));
   // Each trail where the missile stood, in its colour before the behaviour ran.
   EXPECT_EQ(particles_text(world), "1x. 20,20 0/15 w 0|1x. 21,20 0/15 y 0|");

@@ -4,18 +4,8 @@
 #include "enemies/enemy.h"
 #include "fx/bullet.h"
 #include "fx/missile.h"
-#include "game/world.h"
 #include "tests/harness.h"
 #include "tests/world_text.h"
-
-namespace {
-
-void update_pass(World& world) {
-  list_remove_spent(world.particles, particle_cull);
-  list_remove_spent(world.particles, particle_reap);
-}
-
-}  // namespace
 
 class Particles : public GameTest {};
 
@@ -24,20 +14,16 @@ TEST_F(Particles, ALifeOfLIsLStepsAndDrawsThenRemovalLifeZeroIsNeverDrawnAndNoRe
   particle_spawn(20, 20, 100, 270, 3, TCOD_orange, '+', world);
   particle_spawn(4, 4, 100, 0, 0, TCOD_white, '+', world);
   for (int frame = 1; frame <= 3; ++frame) {
-    update_pass(world);
+    list_remove_spent(world.particles, particle_reap);
     ASSERT_EQ(world.particles.size(), 1u) << "frame " << frame;
     TCOD_console_clear(nullptr);
     list_tick(world.particles, particle_tick);
     EXPECT_EQ(cell_char(20, 20 - frame), '+') << "frame " << frame;  // it moves before it draws
     EXPECT_EQ(cell_fg(20, 20 - frame), TCOD_orange);
   }
-  update_pass(world);
+  list_remove_spent(world.particles, particle_reap);
   EXPECT_TRUE(world.particles.empty());
-  particle_spawn(50, 10, 0, 0, 2, TCOD_white, '.', world);
-  list_tick(world.particles, particle_tick);  // drawn off the console: nothing fails
-  EXPECT_EQ(world.particles.at(0)->life, 1);
   // A removal shifts the later records down, so the pass must look at the same index again.
-  world.particles.clear();
   for (int life : {0, 0, 1, 1, 1, 0, 1, 0, 0, 1, 1})
     particle_spawn(0, 0, 0, 0, life, TCOD_white, '.', world);
   list_remove_spent(world.particles, particle_reap);
@@ -57,12 +43,11 @@ TEST(Culls, EachListKeepsItsOwnPlayArea) {
       {10, 75, "00101"},  {10, -50, "00011"}, {10, -51, "00001"}};
   // clang-format on
   for (const auto& [x, y, kept] : cells) {
-    Bullet bullet{.motion = motion_create(x, y, 0, 0), .glyph = {}};
-    Particle particle{.motion = motion_create(x, y, 0, 0), .glyph = {}};
-    Drone drone{.motion = motion_create(x, y, 0, 0), .glyph = {}};
-    Enemy old, young;
-    old.motion = young.motion = motion_create(x, y, 0, 0);
-    old.age = 51;
+    const Motion at = motion_create(x, y, 0, 0);
+    Bullet bullet{.motion = at, .glyph = {}};
+    Particle particle{.motion = at, .glyph = {}};
+    Drone drone{.motion = at, .glyph = {}};
+    Enemy old{.motion = at, .glyph = {}, .sprite = {}, .age = 51}, young = old;
     young.age = 50;
     EXPECT_EQ(particle_cull(particle), bullet_cull(bullet)) << x << ", " << y;
     std::string got;

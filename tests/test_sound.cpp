@@ -9,9 +9,8 @@ TEST_F(Sounds, PanningFollowsTheColumnAsBytesAndPlaysAreToldButNumbersOutsideThe
   const int cases[][3] = {{0, 250, 0},  {25, 125, 125}, {50, 0, 250}, {10, 200, 50},
                           {52, 246, 4}, {-1, 255, 251}, {-2, 4, 246}};  // column, left, right
   for (const auto& [column, left, right] : cases) {
-    const Panning panning = sound_panning(column);
-    EXPECT_EQ(std::vector<int>({panning.left, panning.right}), std::vector({left, right}))
-        << "column " << column;
+    const Panning p = sound_panning(column);
+    EXPECT_EQ(std::pair(int{p.left}, int{p.right}), std::pair(left, right)) << "column " << column;
   }
   play_sound_at(SFX_PLAYER_HIT, 10);
   play_sound(SFX_CONFIRM);

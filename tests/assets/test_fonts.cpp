@@ -20,14 +20,14 @@ namespace {
 
 using assetgen::Bitmap;
 
-// A console font of the game, the console fonts it is drawn from and the
-// window it gives a 50x70 console.
+// A console font of the game, the console fonts it is drawn from and its 50x70 console's window.
 struct FontCase {
   const char* png;
   int cell;
   const char* psf;  // FullGreek-<psf> and Uni2-<psf>
   int window_width, window_height;
 };
+// Names the case in test listings (ctest's names too) by its picture.
 void PrintTo(const FontCase& f, std::ostream* out) {
   *out << f.png;
 }
@@ -44,12 +44,10 @@ std::vector<Bitmap> read_cells(const std::filesystem::path& png, int cell, int c
   if (!image) throw std::runtime_error(png.string() + ": cannot load");
   std::vector<Bitmap> cells(count, Bitmap(cell, cell));
   for (int i = 0; i < count; ++i) {
-    for (int y = 0; y < cell; ++y) {
-      for (int x = 0; x < cell; ++x) {
-        const int px = i / kColumn * cell + x, py = i % kColumn * cell + y;
-        cells[i].set(x, y, TCOD_image_get_pixel(image.get(), px, py).r >= kMidGrey);
-      }
-    }
+    const int left = i / kColumn * cell, top = i % kColumn * cell;
+    for (int y = 0; y < cell; ++y)
+      for (int x = 0; x < cell; ++x)
+        cells[i].set(x, y, TCOD_image_get_pixel(image.get(), left + x, top + y).r >= kMidGrey);
   }
   return cells;
 }
@@ -66,27 +64,22 @@ class Font : public ::testing::TestWithParam<FontCase> {
 TEST_P(Font, EveryCodeShowsItsOwnCharacter) {
   const FontCase& f = GetParam();
   std::vector<assetgen::PsfFont> sources;
-  for (const std::string family : {"FullGreek-", "Uni2-"}) {
+  for (const std::string family : {"FullGreek-", "Uni2-"})
     sources.push_back(assetgen::load_psf(EV_CONSOLE_FONT_DIR "/" + family + f.psf + ".psf.gz"));
-  }
   for (int code = 1; code < 256; ++code) {
     std::vector<Bitmap> allowed;
     if (auto drawn = assetgen::drawn_cell(f.cell, code)) allowed.push_back(*drawn);
     std::vector<char32_t> wanted = {assetgen::cp437_to_unicode(code)};
     if (auto stand_in = assetgen::cp437_stand_in(code)) wanted.push_back(*stand_in);
-    for (const auto& source : sources) {
-      for (char32_t cp : wanted) {
-        if (const Bitmap* g = source.find(cp)) {
+    for (const auto& source : sources)
+      for (char32_t cp : wanted)
+        if (const Bitmap* g = source.find(cp))
           allowed.push_back(assetgen::scaled(*g, f.cell / g->width, f.cell / g->height));
-        }
-      }
-    }
     EXPECT_NE(std::find(allowed.begin(), allowed.end(), cells_[code]), allowed.end())
         << "code " << code;
   }
-  for (int a = 1; a < 255; ++a) {  // 255, the no-break space, is blank as 32 is
+  for (int a = 1; a < 255; ++a)  // 255, the no-break space, is blank as 32 is
     for (int b = a + 1; b < 255; ++b) EXPECT_NE(cells_[a], cells_[b]) << "codes " << a << " " << b;
-  }
   // The pictures the game draws below 32 by their code page's characters.
   for (auto [code, want] :
        {std::pair{1, U'\u263A'}, {7, U'\u2022'}, {10, U'\u25D9'}, {22, U'\u25AC'}})
@@ -100,14 +93,12 @@ TEST_P(Font, EveryCodeShowsItsOwnCharacter) {
   EXPECT_GT(std::min(left, low), 0);
 }
 
-// The game opens its console with these fonts: libtcod takes each in the
-// column-major 16 x 16 layout, and its cells give the window its size.
+// libtcod takes each font in the game's column-major 16 x 16 layout; its cells size the window.
 TEST_P(Font, LibtcodOpensA50By70ConsoleWithIt) {
   const FontCase& f = GetParam();
   const auto png = asset_dir() / "terminal" / f.png;
-  ASSERT_EQ(TCOD_console_set_custom_font(
-                png.c_str(), TCOD_FONT_LAYOUT_ASCII_INCOL | TCOD_FONT_TYPE_GREYSCALE, 16, 16),
-            TCOD_E_OK)
+  constexpr int kLayout = TCOD_FONT_LAYOUT_ASCII_INCOL | TCOD_FONT_TYPE_GREYSCALE;
+  ASSERT_EQ(TCOD_console_set_custom_font(png.c_str(), kLayout, 16, 16), TCOD_E_OK)
       << TCOD_get_error();
   ASSERT_GE(TCOD_console_init_root(50, 70, "asset test", false, TCOD_RENDERER_SDL2), 0)
       << TCOD_get_error();
