@@ -80,7 +80,7 @@ row_name() {
 # Xvfb picks a free display itself and writes its number to descriptor 3.
 Xvfb -displayfd 3 -screen 0 640x640x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 xvfb=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 DISPLAY=":$(cat "$work/display")"
 export DISPLAY
 note "Xvfb on $DISPLAY"
