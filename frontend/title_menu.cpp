@@ -55,8 +55,8 @@ void play_intro() {
     TCOD_console_set_default_background(nullptr, TCOD_black);
     TCOD_console_set_alignment(nullptr, TCOD_LEFT);
     TCOD_console_clear(nullptr);
-    logo_print(kLogoEmber, kIntroLogoX, row);
-    logo_print(kLogoVortex, row + kIntroVortexLead, kIntroVortexY);
+    console_print(kIntroLogoX, row, "%s", kLogoEmber);
+    console_print(row + kIntroVortexLead, kIntroVortexY, "%s", kLogoVortex);
     platform_flush();
     platform_poll_key(TCOD_KEY_PRESSED | TCOD_KEY_RELEASED);
   }
@@ -66,8 +66,8 @@ void draw_menu(TCOD_color_t colour, int selection) {
   TCOD_console_set_alignment(nullptr, TCOD_LEFT);
   TCOD_console_clear(nullptr);
   TCOD_console_set_default_foreground(nullptr, colour);
-  logo_print(kLogoEmber, kEmberX, kEmberY);
-  logo_print(kLogoVortex, kVortexX, kVortexY);
+  console_print(kEmberX, kEmberY, "%s", kLogoEmber);
+  console_print(kVortexX, kVortexY, "%s", kLogoVortex);
   console_print(kNoticeX, kNoticeY, "%s", kNotice);
   TCOD_console_set_alignment(nullptr, TCOD_CENTER);
   for (int i = 0; i < kItemCount; ++i) {

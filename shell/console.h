@@ -1,7 +1,8 @@
 #pragma once
 // Printing on the root console with libtcod's 1.5-series calls, which honour
-// the console's default alignment and background flag and start every line
-// of a multi-line text at the same column.
+// the console's default alignment and background flag. Every line of a
+// multi-line text starts at the same column, and a line cut at the console's
+// edge never hides the lines after it.
 
 #include <libtcod.h>
 
