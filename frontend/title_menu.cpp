@@ -14,6 +14,11 @@
 
 namespace {
 
+// The "QUIT" item does nothing itself: the menu returns to main when it is
+// chosen, so the program ends with status 0 through the same shutdown as a
+// closed window.
+void quit_program() {}
+
 struct MenuItem {
   const char* label;
   int x;  // the label is centred on this column
@@ -77,8 +82,6 @@ void draw_menu(TCOD_color_t colour, int selection) {
 }
 
 }  // namespace
-
-void quit_program() {}
 
 void title_menu() {
   play_intro();
