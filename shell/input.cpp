@@ -12,7 +12,7 @@ namespace {
 
 struct Edge {
   bool down = false;
-  bool ahead = false;
+  uint8_t ahead = 0;                // presses reported from the held state before their events
   int key = -1;                     // the key its presses were counted for
   uint32_t seen = 0;                // the presses counted at the last reading
   int64_t read_at = INT64_MIN / 2;  // the frame of the last reading
@@ -53,6 +53,7 @@ int held_edge(bool down, Edge& edge) {
 }
 
 constexpr int64_t kStale = 2;
+constexpr int kMostAhead = 127;  // what a recording's memory byte holds beside the down flag
 
 int64_t age_of(const Edge& edge, int key) {
   return edge.key == key ? std::min(kStale, platform_frame() - edge.read_at) : kStale;
@@ -68,17 +69,17 @@ int key_edge(int key, Edge& edge) {
   // to another: they are not this reader's to report.
   if (age_of(edge, key) >= kStale) {
     edge.seen = counted.total - counted.this_frame;
-    edge.ahead = false;
+    edge.ahead = 0;
     edge.key = key;
   }
   edge.read_at = platform_frame();
   uint32_t fresh = counted.total - edge.seen;
-  if (edge.ahead && fresh > 0) {
-    // The press the held state already reported has come through the poll.
-    edge.ahead = false;
-    edge.seen += 1;
-    fresh -= 1;
-  }
+  // Presses the held state already reported, come through the poll at last;
+  // a slow poll can owe several.
+  const uint32_t owed = std::min<uint32_t>(edge.ahead, fresh);
+  edge.ahead = static_cast<uint8_t>(edge.ahead - owed);
+  edge.seen += owed;
+  fresh -= owed;
   if (fresh > 0) {
     if (!edge.down) {
       edge.seen = counted.total;
@@ -92,7 +93,7 @@ int key_edge(int key, Edge& edge) {
   }
   if (down && !edge.down) {
     edge.down = true;
-    edge.ahead = true;
+    edge.ahead = static_cast<uint8_t>(std::min(edge.ahead + 1, kMostAhead));
     return 1;
   }
   if (!down && edge.down) {

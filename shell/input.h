@@ -22,7 +22,7 @@ void input_reset();
 // The readers' memories as a recording keeps them at the start of a game.
 struct SourceMemory {
   bool down = false;
-  bool ahead = false;    // its press was seen held before its event came
+  uint8_t ahead = 0;     // presses seen held before their events came
   uint8_t age = 2;       // frames since its last reading, 2 for any more
   uint32_t pending = 0;  // presses taken by the polls and not yet noticed
   bool operator==(const SourceMemory&) const = default;

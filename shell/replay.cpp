@@ -15,7 +15,7 @@ constexpr size_t kRunBytes = 13;
 constexpr size_t kEntryBytes = 3;
 constexpr size_t kDigestBytes = 52;
 constexpr uint8_t kDown = 1;
-constexpr uint8_t kAhead = 2;
+constexpr int kAheadShift = 1;  // the count of presses ahead fills the other seven bits
 constexpr uint8_t kLastAge = 2;
 
 class Writer {
@@ -140,7 +140,7 @@ Controls read_controls(Reader& in) {
 }
 
 void write_source(Writer& out, const SourceMemory& source) {
-  out.u8(static_cast<uint8_t>((source.down ? kDown : 0) | (source.ahead ? kAhead : 0)));
+  out.u8(static_cast<uint8_t>((source.down ? kDown : 0) | source.ahead << kAheadShift));
   out.u8(source.age);
   out.u32(source.pending);
 }
@@ -148,9 +148,8 @@ void write_source(Writer& out, const SourceMemory& source) {
 SourceMemory read_source(Reader& in) {
   SourceMemory source;
   uint8_t flags = in.u8();
-  in.check((flags & ~(kDown | kAhead)) == 0, "reader memory");
   source.down = (flags & kDown) != 0;
-  source.ahead = (flags & kAhead) != 0;
+  source.ahead = static_cast<uint8_t>(flags >> kAheadShift);
   source.age = in.u8();
   in.check(source.age <= kLastAge, "reader memory");
   source.pending = in.u32();

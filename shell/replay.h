@@ -9,7 +9,7 @@
 //            console defaults: alignment, background flag (u8 each), foreground and
 //            background (r, g, b);
 //            readers' memories: fire, charged shot, bomb, accept, each key, button,
-//            Enter: flags (u8: 1 down, 2 ahead), age (u8), pending presses (u32);
+//            Enter: flags (u8: 1 down, the presses ahead times 2), age (u8), pending presses (u32);
 //            result: game-loop frames, score, hits (u32, i32, i32);
 //            data/scoreDat.data as the game found it: length (u32), bytes;
 //            frame runs: count (u32), each repeat (u32), held keys (u16), hat (u8),
