@@ -11,13 +11,6 @@
 namespace {
 
 constexpr size_t kRowSize = 24;
-// A table is 20 rows; anything this large is not ours to read whole.
-constexpr size_t kFileLimit = 1 << 20;
-
-std::string table_path() {
-  return platform_asset_path("data/scoreDat.data");
-}
-
 Score decode(const uint8_t* row) {
   Score score;
   score.score = static_cast<int32_t>(get_le32(row));
@@ -43,14 +36,18 @@ void write_table(std::vector<Score> rows) {
   if (rows.size() > kScoreTableRows) rows.resize(kScoreTableRows);
   std::vector<uint8_t> bytes(rows.size() * kRowSize);
   for (size_t i = 0; i < rows.size(); ++i) encode(rows[i], bytes.data() + i * kRowSize);
-  file_replace(table_path(), bytes.data(), bytes.size());
+  file_replace(score_table_path(), bytes.data(), bytes.size());
 }
 
 }  // namespace
 
+std::string score_table_path() {
+  return platform_asset_path("data/scoreDat.data");
+}
+
 std::vector<Score> score_table_read() {
   std::vector<Score> rows;
-  auto bytes = file_read(table_path(), kFileLimit);
+  auto bytes = file_read(score_table_path(), kScoreFileLimit);
   if (!bytes) return rows;
   for (size_t at = 0; at + kRowSize <= bytes->size(); at += kRowSize) {
     rows.push_back(decode(bytes->data() + at));
@@ -94,6 +91,6 @@ void score_table_write_defaults() {
 }
 
 bool score_table_empty() {
-  auto bytes = file_read(table_path(), 1);
+  auto bytes = file_read(score_table_path(), 1);
   return !bytes || bytes->empty();
 }

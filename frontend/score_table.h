@@ -2,11 +2,18 @@
 // The high-score file data/scoreDat.data: rows of 24 bytes (score, four
 // reserved bytes, multiplier, hits, a three-letter name), best first, at most 20.
 
+#include <cstddef>
+#include <string>
 #include <vector>
 
 #include "game/score.h"
 
 constexpr int kScoreTableRows = 20;
+// A table is 20 rows; a file larger than this is not ours to read whole.
+constexpr size_t kScoreFileLimit = size_t{1} << 20;
+
+// Where the table lives: data/ beside the game.
+std::string score_table_path();
 
 // Every whole row of the file; a missing file is an empty table and an
 // incomplete last row is ignored. Names are cut to three letters.

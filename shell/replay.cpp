@@ -2,13 +2,13 @@
 
 #include <cstring>
 
+#include "frontend/score_table.h"
 #include "shell/files.h"
 
 namespace {
 
 constexpr char kMagic[4] = {'E', 'V', 'R', 'P'};
 constexpr size_t kFileLimit = size_t{64} << 20;
-constexpr size_t kScoreFileLimit = size_t{1} << 20;
 // The smallest encodings, which bound every count by what remains.
 constexpr size_t kGameBytes = 4 + 16 + 20 + 8 + 72 + 12 + 4 + 4 + 4;
 constexpr size_t kRunBytes = 13;

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "frontend/score_table.h"
 #include "game/game_loop.h"
 #include "shell/files.h"
 #include "shell/platform.h"
@@ -11,12 +12,6 @@
 #include "shell/startup.h"
 
 namespace {
-
-// The high-score file, which the game reads and writes during play.
-std::string score_file_path() {
-  return platform_data_folder() + "scoreDat.data";
-}
-constexpr size_t kScoreFileLimit = size_t{1} << 20;
 
 struct Recorder {
   std::string path;
@@ -55,7 +50,7 @@ void record_start() {
   game.controls = controls;
   game.console = console_defaults();
   game.input = input_memory();
-  game.score_file = file_read(score_file_path(), kScoreFileLimit).value_or(std::vector<uint8_t>{});
+  game.score_file = file_read(score_table_path(), kScoreFileLimit).value_or(std::vector<uint8_t>{});
   platform_record_begin();
 }
 
@@ -118,8 +113,7 @@ void restore(const ReplayGame& game) {
   settings.particles = game.particles;
   settings.stars = game.stars;
   controls = game.controls;
-  settings_save();  // into the in-memory copies
-  files_memory_put(score_file_path(), game.score_file);
+  files_memory_put(score_table_path(), game.score_file);
   TCOD_console_set_alignment(nullptr, static_cast<TCOD_alignment_t>(game.console.alignment));
   TCOD_console_set_background_flag(nullptr,
                                    static_cast<TCOD_bkgnd_flag_t>(game.console.background_flag));
