@@ -116,27 +116,13 @@ class Reader {
 };
 
 void write_controls(Writer& out, const Controls& controls) {
-  out.u8(controls.fire_key);
-  out.u8(controls.charge_key);
-  out.u8(controls.bomb_key);
-  out.u8(controls.fourth_key);
-  out.i32(controls.fire_button);
-  out.i32(controls.charge_button);
-  out.i32(controls.bomb_button);
-  out.i32(controls.fourth_button);
+  const ControlsRecord record = controls_encode(controls);
+  out.raw(record.data(), record.size());
 }
 
 Controls read_controls(Reader& in) {
-  Controls controls{};
-  controls.fire_key = in.u8();
-  controls.charge_key = in.u8();
-  controls.bomb_key = in.u8();
-  controls.fourth_key = in.u8();
-  controls.fire_button = in.i32();
-  controls.charge_button = in.i32();
-  controls.bomb_button = in.i32();
-  controls.fourth_button = in.i32();
-  return controls;
+  const uint8_t* record = in.take(sizeof(ControlsRecord));
+  return record ? controls_decode(record) : Controls{};
 }
 
 void write_source(Writer& out, const SourceMemory& source) {

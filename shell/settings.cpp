@@ -14,7 +14,7 @@ Controls controls;
 namespace {
 
 constexpr size_t kSettingsFileLimit = 256;
-constexpr size_t kControlsSize = 20;
+constexpr size_t kControlsSize = sizeof(ControlsRecord);
 
 std::string settings_path() {
   return platform_asset_path("data/userprefs.data");
@@ -76,15 +76,33 @@ void controls_load() {
   auto bytes = file_read(controls_path(), kControlsSize);
   // A short file would leave half a record: the defaults stand instead.
   if (!bytes || bytes->size() != kControlsSize) return;
-  const uint8_t* in = bytes->data();
-  controls.fire_key = in[0];
-  controls.charge_key = in[1];
-  controls.bomb_key = in[2];
-  controls.fourth_key = in[3];
-  controls.fire_button = static_cast<int32_t>(get_le32(in + 4));
-  controls.charge_button = static_cast<int32_t>(get_le32(in + 8));
-  controls.bomb_button = static_cast<int32_t>(get_le32(in + 12));
-  controls.fourth_button = static_cast<int32_t>(get_le32(in + 16));
+  controls = controls_decode(bytes->data());
+}
+
+ControlsRecord controls_encode(const Controls& mapping) {
+  ControlsRecord record;
+  record[0] = mapping.fire_key;
+  record[1] = mapping.charge_key;
+  record[2] = mapping.bomb_key;
+  record[3] = mapping.fourth_key;
+  put_le32(&record[4], static_cast<uint32_t>(mapping.fire_button));
+  put_le32(&record[8], static_cast<uint32_t>(mapping.charge_button));
+  put_le32(&record[12], static_cast<uint32_t>(mapping.bomb_button));
+  put_le32(&record[16], static_cast<uint32_t>(mapping.fourth_button));
+  return record;
+}
+
+Controls controls_decode(const uint8_t* record) {
+  Controls mapping;
+  mapping.fire_key = record[0];
+  mapping.charge_key = record[1];
+  mapping.bomb_key = record[2];
+  mapping.fourth_key = record[3];
+  mapping.fire_button = static_cast<int32_t>(get_le32(record + 4));
+  mapping.charge_button = static_cast<int32_t>(get_le32(record + 8));
+  mapping.bomb_button = static_cast<int32_t>(get_le32(record + 12));
+  mapping.fourth_button = static_cast<int32_t>(get_le32(record + 16));
+  return mapping;
 }
 
 void settings_save() {
@@ -93,14 +111,6 @@ void settings_save() {
                              settings.bullet_colour_mode, settings.particles, settings.screen_size);
   file_replace(settings_path(), text, static_cast<size_t>(length));
 
-  uint8_t record[kControlsSize];
-  record[0] = controls.fire_key;
-  record[1] = controls.charge_key;
-  record[2] = controls.bomb_key;
-  record[3] = controls.fourth_key;
-  put_le32(record + 4, static_cast<uint32_t>(controls.fire_button));
-  put_le32(record + 8, static_cast<uint32_t>(controls.charge_button));
-  put_le32(record + 12, static_cast<uint32_t>(controls.bomb_button));
-  put_le32(record + 16, static_cast<uint32_t>(controls.fourth_button));
-  file_replace(controls_path(), record, sizeof record);
+  const ControlsRecord record = controls_encode(controls);
+  file_replace(controls_path(), record.data(), record.size());
 }

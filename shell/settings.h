@@ -2,6 +2,7 @@
 // The game-wide settings and the control mapping, read once at start-up and
 // written back together from the options screen.
 
+#include <array>
 #include <cstdint>
 
 struct Settings {
@@ -25,6 +26,11 @@ struct Controls {
   int32_t fourth_button;
 };
 static_assert(sizeof(Controls) == 20);
+using ControlsRecord = std::array<uint8_t, sizeof(Controls)>;
+
+// The mapping as data/controls.data stores it (little-endian), and back.
+ControlsRecord controls_encode(const Controls& mapping);
+Controls controls_decode(const uint8_t* record);
 
 extern Settings settings;
 extern Controls controls;
