@@ -4,6 +4,7 @@
 
 #include <cinttypes>
 #include <cstdio>
+#include <numeric>
 
 namespace {
 
@@ -32,6 +33,12 @@ uint32_t size_of(const List& list) {
   return static_cast<uint32_t>(list.size());
 }
 
+std::array<uint32_t, 8> list_sizes(const World& world) {
+  return {size_of(world.player_bullets), size_of(world.enemy_bullets), size_of(world.drones),
+          size_of(world.explosions),     size_of(world.particles),     size_of(world.enemies),
+          size_of(world.enemy_missiles), size_of(world.bomb_shots)};
+}
+
 }  // namespace
 
 TraceDigest trace_digest(int frame, const Score& score, const World& world) {
@@ -39,19 +46,14 @@ TraceDigest trace_digest(int frame, const Score& score, const World& world) {
   digest.frame = frame;
   digest.score = score.score;
   digest.hits = score.hits;
-  digest.lists = {size_of(world.player_bullets), size_of(world.enemy_bullets),
-                  size_of(world.drones),         size_of(world.explosions),
-                  size_of(world.particles),      size_of(world.enemies),
-                  size_of(world.enemy_missiles), size_of(world.bomb_shots)};
+  digest.lists = list_sizes(world);
   digest.screen = screen_hash();
   return digest;
 }
 
 int trace_entities(const World& world) {
-  return static_cast<int>(world.player_bullets.size() + world.enemy_bullets.size() +
-                          world.drones.size() + world.explosions.size() + world.particles.size() +
-                          world.enemies.size() + world.enemy_missiles.size() +
-                          world.bomb_shots.size());
+  const std::array<uint32_t, 8> sizes = list_sizes(world);
+  return static_cast<int>(std::accumulate(sizes.begin(), sizes.end(), uint32_t{0}));
 }
 
 std::string trace_line(const TraceDigest& digest) {
