@@ -3,7 +3,6 @@
 #include <libtcod.h>
 
 #include <climits>
-#include <cmath>
 #include <span>
 
 #include "enemies/enemy.h"
@@ -18,7 +17,6 @@
 
 namespace {
 
-constexpr int kDown = 90;
 
 // Every part brakes on the same even ages, its spawn call's included, from the
 // same speed, so the whole fortress lands as one piece.
@@ -46,7 +44,6 @@ void fire_on_cycle(const Enemy& e, std::span<const CycleShot> shots, int when, i
 
 constexpr int kCoreArrivalHp = 1000;
 constexpr int kCoreSeconds = 90;
-constexpr int kFramesPerSecond = 60;
 constexpr int kArmsAtStart = 2;
 constexpr double kHealPerArm = 3.5;
 
@@ -220,18 +217,15 @@ void wall_think(Enemy& e, const KindRow& row) {
 
 void kind_fortress_core(Enemy& e) {
   if (e.age == 0) core_set_up(e);
-  if (e.age % kFramesPerSecond == 0) game.boss_timer -= 1;
+  boss_tick(e);
   // It arrives weak; its full hit points stay on record, so it shows worn down.
   if (e.age == 1) e.hp = kCoreArrivalHp;
   descend(e);
   if (e.hp <= game.boss_hp_full) {
     e.hp = whole(e.hp + kHealPerArm * game.arms_left);
   }
-  // Out of time it blows itself up, worth nothing.
-  if (game.boss_timer == 0) {
-    e.score = 0;
-    e.hp = 0;
-  }
+  // Out of time after its healing, so that the healing cannot undo it.
+  boss_expire(e);
   if (!game.core_shield_up) core_fire(e);
   boss_publish(e);
 }

@@ -5,11 +5,14 @@
 #include "enemies/enemy.h"
 #include "fx/bullet.h"
 #include "game/globals.h"
+#include "game/motion.h"
 #include "game/screen.h"
 #include "shell/sound.h"
 
 namespace {
-constexpr int kDown = 90;
+constexpr int kFramesPerSecond = 60;
+constexpr double kSwayReach = 10;
+constexpr double kFigureHeight = 12.5;
 }  // namespace
 
 void kind_begin(Enemy& enemy, const KindRow& row) {
@@ -80,4 +83,28 @@ void boss_publish(const Enemy& enemy) {
   game.boss_x = enemy.motion.x;
   game.boss_y = enemy.motion.y;
   game.boss_hp = enemy.hp;
+}
+
+double sway(int age) {
+  return kSwayReach * std::sin((age - 55) / 12.5 * 1.570796);
+}
+
+void wander(Enemy& enemy, const Figure& figure) {
+  Motion& m = enemy.motion;
+  motion_set(m, figure.speed, kDown);
+  const double across = degrees_to_radians(figure.rate * enemy.age - 150);
+  const double up_and_down = degrees_to_radians(3.0 * enemy.age + 45);
+  motion_set_velocity(m, whole(figure.reach * std::sin(across)),
+                      whole(kFigureHeight * std::sin(up_and_down)));
+}
+
+void boss_tick(const Enemy& enemy) {
+  if (enemy.age % kFramesPerSecond == 0) game.boss_timer -= 1;
+}
+
+void boss_expire(Enemy& enemy) {
+  if (game.boss_timer == 0) {
+    enemy.score = 0;
+    enemy.hp = 0;
+  }
 }

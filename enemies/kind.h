@@ -16,6 +16,8 @@ inline int whole(double value) {
   return static_cast<int>(std::trunc(value));
 }
 
+inline constexpr int kDown = 90;  // the heading straight down the screen
+
 // An age or count range of a timetable, both ends included.
 inline bool within(int value, int from, int to) {
   return value >= from && value <= to;
@@ -50,6 +52,19 @@ inline constexpr ExitSteps kBriskExit{2, 3};
 inline constexpr ExitSteps kGentleExit{1, 1};  // the raider and the striker
 void leave(Enemy& enemy, int exit_speed, ExitSteps steps = kBriskExit);
 
+// Degrees either side of straight down for a line of fire that sways with age.
+double sway(int age);
+
+// A Lissajous figure over the screen: a token `speed` keeps the motion stepping
+// down while the velocity is set by hand, `reach` cells across at `rate` times
+// the pace of the age, and 12.5 cells up and down.
+struct Figure {
+  int speed;
+  double reach;
+  double rate;
+};
+void wander(Enemy& enemy, const Figure& figure);
+
 // One enemy bullet from (x, y) at `speed` for each heading, in order.
 void fire_volley(const Enemy& enemy, int x, int y, int speed, std::initializer_list<int> headings,
                  BulletBehaviour behaviour);
@@ -57,6 +72,10 @@ void fire_volley(const Enemy& enemy, int x, int y, int speed, std::initializer_l
 // The boss of record arrives: kind_begin, then the boss flags, its full
 // health and its timer for the display.
 void boss_begin(Enemy& enemy, const KindRow& row, int timer_seconds);
+// The boss's display timer loses a second every 60 frames of its age.
+void boss_tick(const Enemy& enemy);
+// Out of time, the boss blows itself up at the next update, worth nothing.
+void boss_expire(Enemy& enemy);
 // A boss's parts and wings die without points the frame the boss is gone.
 void die_with_boss(Enemy& enemy);
 // The boss of record shows its cell and hit points to its parts and the display.

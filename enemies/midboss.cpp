@@ -1,7 +1,5 @@
 #include "enemies/midboss.h"
 
-#include <cmath>
-
 #include "enemies/enemy.h"
 #include "enemies/kind.h"
 #include "fx/bullet.h"
@@ -16,7 +14,6 @@ namespace {
 // --- The boss ---
 
 constexpr int kTimerSeconds = 40;
-constexpr int kSecond = 60;  // frames a timer step
 constexpr int kWingSpawnShift = 10;
 
 // It fires in a cycle of 600 frames: crossing lines, a fan of three, shells.
@@ -24,9 +21,7 @@ constexpr int kBossCycle = 600;
 constexpr int kMissileEvery = 250;
 
 // A slow figure of eight once it has stopped.
-constexpr int kWanderSpeed = 50;
-constexpr int kDown = 90;
-constexpr double kWanderReach = 12.5;
+constexpr Figure kFigureOfEight{50, 12.5, 0.75};
 
 void midboss_arrive(Enemy& e) {
   boss_begin(e, kMidboss, kTimerSeconds);
@@ -39,15 +34,6 @@ void midboss_arrive(Enemy& e) {
   const int x = e.motion.x + kWingSpawnShift;
   enemy_spawn(x, e.motion.y, kind_midboss_wing_left, *e.world);
   enemy_spawn(x, e.motion.y, kind_midboss_wing_right, *e.world);
-}
-
-void midboss_count_down(Enemy& e) {
-  if (e.age % kSecond == 0) game.boss_timer -= 1;
-  if (game.boss_timer == 0) {
-    // Blows up at the next update, worth nothing.
-    e.score = 0;
-    e.hp = 0;
-  }
 }
 
 void midboss_fire(Enemy& e) {
@@ -69,14 +55,6 @@ void midboss_fire(Enemy& e) {
   if (e.age % kMissileEvery == 0) {
     enemy_missile_spawn(x + 1, y - 4, 50, 270, homing_swing, *e.world);
   }
-}
-
-void midboss_wander(Enemy& e) {
-  motion_set(e.motion, kWanderSpeed, kDown);
-  const double slow = degrees_to_radians(0.75 * e.age - 150);
-  const double fast = degrees_to_radians(3.0 * e.age + 45);
-  motion_set_velocity(e.motion, whole(kWanderReach * std::sin(slow)),
-                      whole(kWanderReach * std::sin(fast)));
 }
 
 // --- The wings ---
@@ -117,10 +95,8 @@ void wing_fire(Enemy& e) {
   const int r = e.age % kWingCycle;
   const int x = gun_x(e);
   const int y = gun_y(e) + 4;
-  // Swings ten degrees either side of straight down.
-  const double s = std::sin((e.age - 55) / 12.5 * 1.570796);
-  const int sway_right = whole(90 + 10 * s);
-  const int sway_left = whole(90 - 10 * s);
+  const int sway_right = whole(kDown + sway(e.age));
+  const int sway_left = whole(kDown - sway(e.age));
   const bool missile_window = within(r, 101, 200);
   const bool sway_window = within(r, 301, 375) && e.age % 5 == 0;
   switch (e.phase) {
@@ -165,12 +141,13 @@ void wing_think(Enemy& e, const Wing& wing) {
 
 void kind_midboss(Enemy& e) {
   if (e.age == 0) midboss_arrive(e);
-  midboss_count_down(e);
+  boss_tick(e);
+  boss_expire(e);
   settle(e, 0);
   // Holds its fire while it descends, but keeps showing where it is.
   if (settled(e)) {
     midboss_fire(e);
-    midboss_wander(e);
+    wander(e, kFigureOfEight);
   }
   boss_publish(e);
 }

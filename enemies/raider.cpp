@@ -1,5 +1,3 @@
-#include <cmath>
-
 #include "enemies/kind.h"
 #include "enemies/kinds.h"
 #include "enemies/ordinary.h"
@@ -74,17 +72,12 @@ void raider_act(Enemy& e) {
   if (count == 95) motion_set(e.motion, 0, 90);
 }
 
-// A line of fire that sways 10 degrees either side of straight down.
-int sweep_heading(int age) {
-  return static_cast<int>(90 + 10 * std::sin(((age - 55) / 12.5) * 1.570796));
-}
-
 void striker_act(Enemy& e) {
   const int count = e.count_a;
   if (!within(count, 55, 104)) return;
   if (e.age % 5 == 0) {
     enemy_sound(e, SFX_ENEMY_GUN);
-    enemy_bullet_spawn(gun_x(e) - 1, gun_y(e) + 1, 60, sweep_heading(e.age), bullet_star, *e.world);
+    enemy_bullet_spawn(gun_x(e) - 1, gun_y(e) + 1, 60, whole(kDown + sway(e.age)), bullet_star, *e.world);
   }
   if ((count - 55) % 5 == 0) puff(e, '"');
 }
