@@ -63,7 +63,7 @@ void shell_fly(Bullet& shell, const ShellKind& kind) {
   if (m.speed == 0 && shell.life > 0) burst(shell, kind);
   TCOD_color_t colour = settings.bullet_colour_mode ? bullet_rainbow(shell.age) : TCOD_red;
   glyph_set_colour(shell.glyph, colour);
-  // The trail shows whatever the particles setting says.
+  // The trail is left whatever the particles setting.
   particle_spawn(m.x, m.y, 0, 0, kTrailLife, colour, '.', *shell.world);
 }
 
