@@ -259,23 +259,6 @@ ReplayGame read_game(Reader& in) {
 
 }  // namespace
 
-bool ConsoleDefaults::operator==(const ConsoleDefaults& other) const {
-  auto same = [](const TCOD_color_t& a, const TCOD_color_t& b) {
-    return a.r == b.r && a.g == b.g && a.b == b.b;
-  };
-  return alignment == other.alignment && background_flag == other.background_flag &&
-         same(foreground, other.foreground) && same(background, other.background);
-}
-
-bool ReplayGame::operator==(const ReplayGame& other) const {
-  return seed == other.seed && colour_mode == other.colour_mode &&
-         bullet_colour_mode == other.bullet_colour_mode && particles == other.particles &&
-         stars == other.stars && std::memcmp(&controls, &other.controls, sizeof controls) == 0 &&
-         console == other.console && input == other.input && game_frames == other.game_frames &&
-         score == other.score && hits == other.hits && score_file == other.score_file &&
-         frames == other.frames && digests == other.digests;
-}
-
 std::vector<uint8_t> replay_encode(const Replay& replay) {
   Writer out;
   out.raw(kMagic, sizeof kMagic);

@@ -34,7 +34,7 @@ struct ConsoleDefaults {
   uint8_t background_flag = 0;
   TCOD_color_t foreground{0, 0, 0};
   TCOD_color_t background{0, 0, 0};
-  bool operator==(const ConsoleDefaults&) const;
+  bool operator==(const ConsoleDefaults&) const = default;
 };
 
 struct ReplayGame {
@@ -52,7 +52,7 @@ struct ReplayGame {
   std::vector<uint8_t> score_file;
   std::vector<InputFrame> frames;
   std::vector<TraceDigest> digests;
-  bool operator==(const ReplayGame&) const;
+  bool operator==(const ReplayGame&) const = default;
 };
 
 struct Replay {

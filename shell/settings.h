@@ -24,6 +24,7 @@ struct Controls {
   int32_t charge_button;
   int32_t bomb_button;
   int32_t fourth_button;
+  bool operator==(const Controls&) const = default;
 };
 static_assert(sizeof(Controls) == 20);
 using ControlsRecord = std::array<uint8_t, sizeof(Controls)>;
