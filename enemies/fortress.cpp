@@ -17,7 +17,6 @@
 
 namespace {
 
-
 // Every part brakes on the same even ages, its spawn call's included, from the
 // same speed, so the whole fortress lands as one piece.
 void descend(Enemy& e) {

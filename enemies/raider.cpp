@@ -77,7 +77,8 @@ void striker_act(Enemy& e) {
   if (!within(count, 55, 104)) return;
   if (e.age % 5 == 0) {
     enemy_sound(e, SFX_ENEMY_GUN);
-    enemy_bullet_spawn(gun_x(e) - 1, gun_y(e) + 1, 60, whole(kDown + sway(e.age)), bullet_star, *e.world);
+    enemy_bullet_spawn(gun_x(e) - 1, gun_y(e) + 1, 60, whole(kDown + sway(e.age)), bullet_star,
+                       *e.world);
   }
   if ((count - 55) % 5 == 0) puff(e, '"');
 }

@@ -5,4 +5,3 @@
 extern const char* const kLogoEmber;
 // "VORTEX", at most 30 columns wide.
 extern const char* const kLogoVortex;
-

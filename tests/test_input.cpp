@@ -134,11 +134,12 @@ TEST_F(Edges, RemappedKeysAreTheOnesReadAndUnmappableOnesReadUp) {
 // press of Up, 'u' its release), the polls made and what read_fire answers.
 TEST_F(Edges, QuickStrokesReadInTheirOrderAndNoPressTwice) {
   const char* const cases[] = {
-      "Z/1/1 zZ/2/01- z/1/0",         // let go and pressed again between two readings
-      "UZ/1/1 /1/- z/1/0 /1/-",       // held before its press came through the poll
-      "Zz/2/ /0/ /0/-",               // a press taken while no screen read the key is not reported
-      "/0/ /0/ Z/1/1 z/1/0 Zz/1/1",   // one taken in the frame a screen starts reading is its own
-      "UuUuZ/1/1 z/1/0 Z/1/1 /1/- /1/- /1/- /1/- /1/-"};  // two presses held before a slow poll took them
+      "Z/1/1 zZ/2/01- z/1/0",        // let go and pressed again between two readings
+      "UZ/1/1 /1/- z/1/0 /1/-",      // held before its press came through the poll
+      "Zz/2/ /0/ /0/-",              // a press taken while no screen read the key is not reported
+      "/0/ /0/ Z/1/1 z/1/0 Zz/1/1",  // one taken in the frame a screen starts reading is its own
+      "UuUuZ/1/1 z/1/0 Z/1/1 /1/- /1/- /1/- /1/- /1/-"};  // two presses held before a slow poll
+                                                          // took them
   for (const char* c : cases) {
     input_reset();
     std::istringstream frames(c);
