@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/data_folder.h"
 #include "shell/files.h"
 #include "shell/platform.h"
 #include "shell/session.h"
@@ -99,7 +100,7 @@ int main(int argc, char** argv) {
   }
   setenv("SDL_VIDEODRIVER", "dummy", 1);
   setenv("SDL_AUDIODRIVER", "dummy", 1);
-  files_memory_begin(platform_data_folder());
+  files_memory_begin(data_folder());
   startup();
 
   Pass drawn = play(*read.replay, true);

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "shell/files.h"
-#include "shell/platform.h"
+#include "shell/data_folder.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ void write_table(std::vector<Score> rows) {
 }  // namespace
 
 std::string score_table_path() {
-  return platform_asset_path("data/scoreDat.data");
+  return data_path(kScoreFile);
 }
 
 std::vector<Score> score_table_read() {
@@ -76,18 +76,22 @@ void score_table_add(const Score& score) {
 }
 
 void score_table_write_defaults() {
+  // One write of the whole table: twenty adds would leave a partial table,
+  // which start-up never completes, if the game were killed between them.
   constexpr int kStep = 5000;
+  std::vector<Score> rows;
   Score row;
   std::memcpy(row.name, "---", 4);
   for (int k = 1; k <= 19; ++k) {
     row.score = kStep * k;
     row.hits = 5 * k;
-    score_table_add(row);
+    rows.push_back(row);
   }
   row.score = 100000;
   row.hits = 100;
   std::memcpy(row.name, "ZAP", 4);
-  score_table_add(row);
+  rows.push_back(row);
+  write_table(std::move(rows));
 }
 
 bool score_table_empty() {

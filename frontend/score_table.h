@@ -12,7 +12,7 @@ constexpr int kScoreTableRows = 20;
 // A table is 20 rows; a file larger than this is not ours to read whole.
 constexpr size_t kScoreFileLimit = size_t{1} << 20;
 
-// Where the table lives: data/ beside the game.
+// Where the table lives: in the data folder.
 std::string score_table_path();
 
 // Every whole row of the file; a missing file is an empty table and an

@@ -1,5 +1,8 @@
 #include "shell/files.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <map>
@@ -16,6 +19,16 @@ MemoryFiles memory;
 
 bool in_memory(const std::string& path) {
   return memory.on && path.compare(0, memory.folder.size(), memory.folder) == 0;
+}
+
+// Makes the rename itself last through a power cut.
+void sync_folder_of(const std::string& path) {
+  size_t slash = path.find_last_of('/');
+  std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+  int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (fd < 0) return;
+  fsync(fd);
+  close(fd);
 }
 
 }  // namespace
@@ -37,7 +50,10 @@ std::optional<std::vector<uint8_t>> file_read(const std::string& path, size_t li
     bytes.insert(bytes.end(), block, block + got);
     if (got < want) break;
   }
+  // A folder in the file's place opens but cannot be read: that is no file.
+  bool failed = std::ferror(file) != 0;
   std::fclose(file);
+  if (failed) return std::nullopt;
   return bytes;
 }
 
@@ -52,11 +68,15 @@ bool file_replace(const std::string& path, const void* data, size_t size) {
   if (!file) return false;
   bool written = std::fwrite(data, 1, size, file) == size;
   written = (std::fflush(file) == 0) && written;
+  // On the disk before the rename, or a power cut could leave the new name
+  // on an empty file.
+  written = (fsync(fileno(file)) == 0) && written;
   written = (std::fclose(file) == 0) && written;
   if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
     std::remove(temporary.c_str());
     return false;
   }
+  sync_folder_of(path);
   return true;
 }
 

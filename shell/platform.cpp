@@ -7,7 +7,6 @@
 #include <bitset>
 #include <cctype>
 #include <deque>
-#include <filesystem>
 #include <set>
 #include <utility>
 
@@ -289,15 +288,6 @@ void platform_set_base_path(std::string folder) {
 
 std::string platform_asset_path(const std::string& relative) {
   return platform_base_path() + relative;
-}
-
-std::string platform_data_folder() {
-  return platform_asset_path("data/");
-}
-
-void platform_make_data_folder() {
-  std::error_code ignored;
-  std::filesystem::create_directories(platform_data_folder(), ignored);
 }
 
 void platform_joystick_open() {

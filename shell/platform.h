@@ -24,8 +24,6 @@
 const std::string& platform_base_path();
 void platform_set_base_path(std::string folder);  // tools and tests
 std::string platform_asset_path(const std::string& relative);
-std::string platform_data_folder();  // with a trailing slash
-void platform_make_data_folder();
 
 // --- Start-up ---
 void platform_joystick_open();  // SDL_Init(JOYSTICK) and joystick 0, failures ignored

@@ -5,6 +5,7 @@
 
 #include "frontend/score_table.h"
 #include "game/game_loop.h"
+#include "shell/data_folder.h"
 #include "shell/files.h"
 #include "shell/platform.h"
 #include "shell/random.h"
@@ -165,7 +166,7 @@ const Replay& session_recorded() {
 
 std::vector<GamePlayed> session_replay(const Replay& replay, bool paced) {
   bool own_memory = !files_in_memory();
-  if (own_memory) files_memory_begin(platform_data_folder());
+  if (own_memory) files_memory_begin(data_folder());
   std::vector<GamePlayed> games;
   for (const ReplayGame& game : replay.games) {
     games.push_back(play_game(game, paced));
@@ -187,7 +188,7 @@ int session_replay_main(const std::string& path, bool headless) {
   }
   // The data files live in memory from the start: not even the default
   // high-score table is written.
-  files_memory_begin(platform_data_folder());
+  files_memory_begin(data_folder());
   startup();
   std::vector<GamePlayed> games = session_replay(*read.replay, !headless);
   int status = 0;

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "shell/files.h"
-#include "shell/platform.h"
+#include "shell/data_folder.h"
 
 Settings settings;
 Controls controls;
@@ -17,10 +17,10 @@ constexpr size_t kSettingsFileLimit = 256;
 constexpr size_t kControlsSize = sizeof(ControlsRecord);
 
 std::string settings_path() {
-  return platform_asset_path("data/userprefs.data");
+  return data_path(kSettingsFile);
 }
 std::string controls_path() {
-  return platform_asset_path("data/controls.data");
+  return data_path(kControlsFile);
 }
 
 // Reads the next "%d" field the way fscanf would, except that a number too big

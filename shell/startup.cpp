@@ -2,8 +2,10 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
 #include "frontend/score_table.h"
+#include "shell/data_folder.h"
 #include "shell/files.h"
 #include "shell/platform.h"
 #include "shell/settings.h"
@@ -20,13 +22,23 @@ std::string startup_font_file(int screen_size) {
 }
 
 void startup_score_file() {
+  std::string path = score_table_path();
+  auto head = file_read(path, 1);
+  if (head && !head->empty()) return;
+  std::error_code ignored;
+  bool unreadable = !head && !files_in_memory() && std::filesystem::exists(path, ignored);
+  if (!unreadable) {
+    score_table_write_defaults();
+    if (!score_table_empty()) return;
+  }
+  data_folder_keep_in_memory(path + " cannot be " + (unreadable ? "read" : "written"));
   if (score_table_empty()) score_table_write_defaults();
 }
 
 void startup() {
   platform_joystick_open();
   // A replay plays on copies of the data files and never writes the folder.
-  if (!files_in_memory()) platform_make_data_folder();
+  if (!files_in_memory()) data_folder_choose();
   settings_load();
   if (!platform_window_open(platform_asset_path(startup_font_file(settings.screen_size)))) {
     // Without a window the menu would wait forever for a key nobody can press.

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "game/globals.h"
+#include "shell/data_folder.h"
 #include "shell/input.h"
 #include "shell/platform.h"
 #include "shell/random.h"
@@ -82,8 +83,9 @@ void reset_console() {
 void GameTest::SetUp() {
   platform_set_base_path(test_folder());
   std::error_code ignored;
-  std::filesystem::remove_all(test_folder() + "data", ignored);
-  platform_make_data_folder();
+  data_folder_reset();
+  std::filesystem::remove_all(data_folder(), ignored);
+  std::filesystem::create_directories(data_folder(), ignored);
   platform_script_begin();
   settings = Settings{};
   controls_set_defaults();

@@ -10,6 +10,7 @@
 #include <fstream>
 
 #include "game/game_loop.h"
+#include "shell/data_folder.h"
 #include "shell/files.h"
 #include "shell/input.h"
 #include "shell/platform.h"
@@ -24,7 +25,7 @@ int main(int argc, char** argv) {
   setenv("SDL_VIDEODRIVER", "dummy", 1);
   setenv("SDL_AUDIODRIVER", "dummy", 1);
   // The run must not depend on the data folder beside the program.
-  files_memory_begin(platform_data_folder());
+  files_memory_begin(data_folder());
   startup();
   settings = Settings{};
   settings.particles = 1;

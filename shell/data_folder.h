@@ -1,0 +1,25 @@
+#pragma once
+// Where the player's files live: data/ beside the game when it can be written
+// there (the build, a portable folder), else a per-user folder seeded from the
+// defaults installed beside the game, else memory alone, for this run only.
+
+#include <string>
+
+// The three files the game keeps.
+constexpr const char* kSettingsFile = "userprefs.data";
+constexpr const char* kControlsFile = "controls.data";
+constexpr const char* kScoreFile = "scoreDat.data";
+
+enum class DataHome { beside, per_user, memory };
+
+// The folder in use, with a trailing slash; beside the game until start-up chooses.
+std::string data_folder();
+std::string data_path(const char* name);
+
+// Start-up's choice, made once before any file is read.
+DataHome data_folder_choose();
+// Keeps the files in memory from now on, seeded from what can still be read,
+// and says once on standard error why nothing will be kept.
+void data_folder_keep_in_memory(const std::string& why);
+// Back to data/ beside the game, out of memory (tests).
+void data_folder_reset();
