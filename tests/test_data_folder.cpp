@@ -4,8 +4,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <random>
 #include <string>
 
 #include "frontend/score_table.h"
@@ -156,4 +158,63 @@ TEST_F(DataFolder, TheFilesLiveBesideTheGameElseInAPerUserFolderElseInMemory) {
   }
   fs::remove_all(fs::path(test_folder()) / "layout");
   fs::remove_all(fs::path(test_folder()) / "said");
+}
+
+namespace {
+
+// The table after adding top+1 over and over from the default one.
+std::vector<int> table_under(int top) {
+  std::vector<int> scores;
+  for (int s = top; s > 100000; --s) scores.push_back(s);
+  scores.push_back(100000);
+  for (int s = 95000; s >= 5000; s -= 5000) scores.push_back(s);
+  scores.resize(kScoreTableRows);
+  return scores;
+}
+
+// Saves for ever: a new best score, then the settings and controls flipped.
+[[noreturn]] void save_for_ever() {
+  for (int flip = 0;; flip ^= 1) {
+    Score best;
+    best.score = score_table_read().front().score + 1;
+    score_table_add(best);
+    settings.particles = settings.screen_size = flip;
+    controls.fire_key = flip ? 'q' : 'z';
+    settings_save();
+  }
+}
+
+}  // namespace
+
+// SIGKILL at random moments of a save: each file is the old one or the new
+// one, whole, never empty or torn.
+TEST_F(DataFolder, AKilledSaveLeavesEachFileOldOrNewAndWhole) {
+  constexpr int kKills = 300;
+  score_table_write_defaults();
+  settings_save();
+  std::mt19937 random(7);
+  std::uniform_int_distribution<int> moment_us(0, 20000);
+  int saves_seen = 0;
+  for (int kill_no = 0; kill_no < kKills; ++kill_no) {
+    pid_t child = fork();
+    if (child == 0) save_for_ever();
+    usleep(static_cast<useconds_t>(moment_us(random)));
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+
+    std::string table = read_file(data_file(kScoreFile));
+    ASSERT_EQ(table.size(), 24u * kScoreTableRows) << "after kill " << kill_no;
+    std::vector<int> scores;
+    for (const Score& row : score_table_read()) scores.push_back(row.score);
+    ASSERT_EQ(scores, table_under(scores.front())) << "after kill " << kill_no;
+    saves_seen = scores.front() - 100000;
+
+    std::string prefs = read_file(data_file(kSettingsFile));
+    ASSERT_TRUE(prefs == "0 0 0 0" || prefs == "0 0 1 1") << prefs;
+    std::string keys = read_file(data_file(kControlsFile));
+    ASSERT_EQ(keys.size(), sizeof(Controls));
+    ASSERT_TRUE(keys[0] == 'z' || keys[0] == 'q');
+  }
+  // The kills must have landed amid the saves, not before the first one.
+  EXPECT_GT(saves_seen, kKills / 4);
 }
