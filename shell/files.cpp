@@ -16,6 +16,7 @@ struct MemoryFiles {
 };
 
 MemoryFiles memory;
+bool sync_on = true;
 
 bool in_memory(const std::string& path) {
   return memory.on && path.compare(0, memory.folder.size(), memory.folder) == 0;
@@ -70,14 +71,18 @@ bool file_replace(const std::string& path, const void* data, size_t size) {
   written = (std::fflush(file) == 0) && written;
   // On the disk before the rename, or a power cut could leave the new name
   // on an empty file.
-  written = (fsync(fileno(file)) == 0) && written;
+  written = (!sync_on || fsync(fileno(file)) == 0) && written;
   written = (std::fclose(file) == 0) && written;
   if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
     std::remove(temporary.c_str());
     return false;
   }
-  sync_folder_of(path);
+  if (sync_on) sync_folder_of(path);
   return true;
+}
+
+void files_sync(bool on) {
+  sync_on = on;
 }
 
 void files_memory_begin(const std::string& folder) {

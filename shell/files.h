@@ -15,6 +15,10 @@ std::optional<std::vector<uint8_t>> file_read(const std::string& path, size_t li
 // false (and leaves `path` untouched) when the folder cannot be written.
 bool file_replace(const std::string& path, const void* data, size_t size);
 
+// On (the default): every replaced file reaches the disk before its rename.
+// Only tests that write thousands of throwaway files turn it off.
+void files_sync(bool on);
+
 // While a recorded game plays back, the files of the data folder live in
 // memory: reads see the copy, writes replace it, and nothing in the folder is
 // read or written. `folder` ends with a slash.

@@ -1,0 +1,203 @@
+// Thousands of generated data folders, good and bad: the game starts, plays a
+// few hundred frames and quits through each, and never loses or disorders a
+// high-score table it could read.
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "frontend/score_table.h"
+#include "frontend/scoreboard.h"
+#include "game/game_loop.h"
+#include "shell/data_folder.h"
+#include "shell/files.h"
+#include "shell/platform.h"
+#include "shell/settings.h"
+#include "shell/startup.h"
+#include "tests/harness.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kCases = 2000;
+constexpr int kPlayFrames = 65 + 200;  // the menu's fade, then play
+constexpr uid_t kNobody = 65534;       // root reads anything: play as nobody
+
+enum Content { kAbsent, kRandom, kTruncated, kValid, kOversized, kFolder, kUnreadable, kContents };
+
+struct Case {
+  std::mt19937 random;
+  explicit Case(int number) : random(static_cast<uint32_t>(number)) {}
+  int pick(int below) { return std::uniform_int_distribution<int>(0, below - 1)(random); }
+  std::string bytes(size_t length) {
+    std::string out(length, '\0');
+    for (char& c : out) c = static_cast<char>(pick(256));
+    return out;
+  }
+};
+
+std::string valid_content(const char* name, Case& c) {
+  if (name == std::string(kSettingsFile)) {
+    return std::to_string(c.pick(3) - 1) + " " + std::to_string(c.pick(2)) + " " +
+           std::to_string(c.pick(2)) + " " + std::to_string(c.pick(4));
+  }
+  if (name == std::string(kControlsFile)) return c.bytes(sizeof(Controls));
+  return c.bytes(24 * static_cast<size_t>(1 + c.pick(25)));
+}
+
+void make_file(const fs::path& path, const char* name, Content content, Case& c) {
+  switch (content) {
+    case kAbsent:
+      return;
+    case kRandom:
+      write_file(path.string(), c.bytes(static_cast<size_t>(c.pick(300))));
+      return;
+    case kTruncated: {
+      std::string whole = valid_content(name, c);
+      write_file(path.string(), whole.substr(0, static_cast<size_t>(c.pick(int(whole.size())))));
+      return;
+    }
+    case kValid:
+      write_file(path.string(), valid_content(name, c));
+      return;
+    case kOversized:
+      write_file(path.string(), valid_content(name, c) + std::string(kScoreFileLimit, 'x'));
+      return;
+    case kFolder:
+      fs::create_directories(path / "inside");
+      return;
+    case kUnreadable:
+      write_file(path.string(), valid_content(name, c));
+      chmod(path.c_str(), 0);
+      return;
+    default:
+      return;
+  }
+}
+
+void hand_over(const fs::path& path, bool writable) {
+  if (getuid() == 0 && writable) chown(path.c_str(), kNobody, kNobody);
+  chmod(path.c_str(), writable ? 0755 : 0555);
+}
+
+std::vector<int> scores_of(const std::vector<Score>& rows) {
+  std::vector<int> scores;
+  for (const Score& row : rows) scores.push_back(row.score);
+  return scores;
+}
+
+// Rows as the game reads them, or nothing for a file it cannot read.
+std::optional<std::vector<int>> readable_table(const fs::path& path) {
+  std::error_code error;
+  if (!fs::is_regular_file(path, error) || faccessat(AT_FDCWD, path.c_str(), R_OK, AT_EACCESS) != 0)
+    return std::nullopt;
+  std::string bytes = read_file(path.string());
+  if (bytes.empty()) return std::vector<int>{};
+  bytes.resize(std::min(bytes.size(), kScoreFileLimit));
+  std::vector<int> scores;
+  for (size_t at = 0; at + 24 <= bytes.size(); at += 24) {
+    scores.push_back(static_cast<int>(get_le32(reinterpret_cast<const uint8_t*>(&bytes[at]))));
+  }
+  return scores;
+}
+
+// Closes the window a few hundred frames into the game.
+void play_briefly() {
+  platform_script_on_flush([](int frame) {
+    if (frame >= kPlayFrames) platform_script_close_window();
+  });
+  game_run();
+  platform_script_on_flush(nullptr);
+}
+
+class BadFiles : public GameTest {
+ protected:
+  void next_case() {
+    TearDown();
+    SetUp();
+    platform_render(false);  // the frames run, the window is not drawn
+    files_sync(false);       // throwaway files need not reach the disk
+  }
+  void TearDown() override {
+    if (geteuid() != getuid()) seteuid(getuid());
+    files_sync(true);
+    GameTest::TearDown();
+  }
+};
+
+}  // namespace
+
+TEST_F(BadFiles, TheGameStartsPlaysAndQuitsAndKeepsEveryReadableTable) {
+  const fs::path root = fs::path(test_folder()) / "bad";
+  for (int number = 0; number < kCases; ++number) {
+    SCOPED_TRACE("case " + std::to_string(number));
+    next_case();
+    Case c(number);
+    fs::remove_all(root);
+    const fs::path game = root / "game", data = game / "data", xdg = root / "xdg";
+    fs::create_directories(game);
+    hand_over(root, true);
+    // Data folder: missing, as the files say, or read-only; the per-user
+    // folder possible or not.
+    int folder = c.pick(4);
+    if (folder != 0) {
+      fs::create_directories(data);
+      for (const char* name : {kSettingsFile, kControlsFile, kScoreFile}) {
+        make_file(data / name, name, static_cast<Content>(c.pick(kContents)), c);
+      }
+    }
+    hand_over(game, folder != 3);
+    if (folder != 0) hand_over(data, folder != 3);
+    bool per_user_possible = c.pick(2) == 0;
+    fs::create_directories(xdg);
+    hand_over(xdg, per_user_possible);
+    setenv("XDG_DATA_HOME", xdg.c_str(), 1);
+
+    ASSERT_TRUE(getuid() != 0 || seteuid(kNobody) == 0);
+    auto table_before = readable_table(data / kScoreFile);
+    platform_set_base_path(game.string());
+    data_folder_reset();
+    data_folder_choose();
+    settings_load();
+    controls_set_defaults();
+    controls_load();
+    startup_score_file();
+
+    // A table start-up could read is the one the game shows, unchanged; any
+    // other file gives way to the default table. (A file of a few bytes and
+    // no whole row is kept as it is.)
+    std::vector<int> shown = scores_of(score_table_read());
+    bool kept = table_before && fs::file_size(data / kScoreFile) > 0;
+    if (kept) {
+      ASSERT_EQ(shown, *table_before);
+    } else {
+      ASSERT_EQ(shown.size(), size_t{kScoreTableRows});
+    }
+
+    settings.screen_size = 0;
+    play_briefly();
+
+    // A new result joins the table best first, or, when it cannot be written,
+    // leaves it as it was.
+    Score result;
+    result.score = 1 + c.pick(200000);
+    score_table_add(result);
+    std::vector<int> after = scores_of(score_table_read());
+    std::vector<int> joined = shown;
+    joined.push_back(result.score);
+    std::stable_sort(joined.begin(), joined.end(), std::greater<>());
+    joined.resize(std::min<size_t>(joined.size(), kScoreTableRows));
+    ASSERT_TRUE(after == joined || after == shown);
+    ASSERT_EQ(seteuid(getuid()), 0);
+  }
+  fs::remove_all(root);
+}
