@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -94,11 +95,12 @@ struct MenuRow {
   int x, y;  // the first cell of the label
 };
 constexpr MenuRow kMenuRows[] = {{20, 26}, {20, 28}, {21, 30}, {21, 32}, {23, 34}};
-constexpr int kQuitRow = 4;
+constexpr int kMenuRowCount = static_cast<int>(std::size(kMenuRows));
+constexpr int kQuitRow = kMenuRowCount - 1;
 
 // The highlighted menu row: the one label not in grey.
 int menu_selection() {
-  for (int i = 0; i < 5; ++i) {
+  for (int i = 0; i < kMenuRowCount; ++i) {
     TCOD_color_t fg = TCOD_console_get_char_foreground(nullptr, kMenuRows[i].x, kMenuRows[i].y);
     if (!(fg.r == TCOD_gray.r && fg.g == TCOD_gray.g && fg.b == TCOD_gray.b)) return i;
   }
