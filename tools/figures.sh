@@ -123,9 +123,9 @@ for _ in $(seq "$starts"); do
   cpus="$cpus $(awk '{ printf "%.0f", $2 / 1e6 }' "$tmp/first")"
   stop_game
 done
-median() { echo "$@" | tr ' ' '\n' | sort -n | sed -n "$(((starts + 1) / 2))p"; }
-row "start-up to the first menu frame" "median $(median $walls) ms; the starts in order:$walls ms"
-row "" "processor time by then: median $(median $cpus) ms;$cpus ms"
+median() { echo "$@" | tr ' ' '\n' | sed '/^$/d' | sort -n | sed -n "$(((starts + 1) / 2))p"; }
+row "start-up to the first menu frame" "median $(median "$walls") ms; the starts in order:$walls ms"
+row "" "processor time by then: median $(median "$cpus") ms;$cpus ms"
 
 # CPU share: the game and the X server over the sample.
 ticks() { sed 's/.*) //' "/proc/$1/stat" | awk '{ print $12 + $13 }'; }
