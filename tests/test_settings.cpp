@@ -38,7 +38,8 @@ TEST_F(SettingsFile, FourFieldsInOrderAndBackAgainWithoutStarsAndUnreadableField
                             {"1 1", "1 1 0 0"},
                             {"1 x 1 1", "1 0 0 0"},
                             {"  -3\n+4\t5 6 7", "-3 4 5 6"},
-                            {"99999999999 1 1 1", "0 0 0 0"}};
+                            {"99999999999 1 1 1", "0 0 0 0"},
+                            {"1 +-2 3 4", "1 0 0 0"}};
   for (const auto& [content, fields] : cases) EXPECT_EQ(loaded(content), fields) << content;
   std::filesystem::remove(data_file("userprefs.data"));
   settings.particles = 1;
