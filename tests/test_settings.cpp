@@ -63,7 +63,8 @@ TEST_F(SettingsFile, TogglesAndTheScreenSizeCycle) {
             "0120");
 }
 
-TEST_F(SettingsFile, ControlsRoundTripAShortOrMissingFileKeepsTheDefaultsAndAFailedSaveTheOldFile) {
+TEST_F(SettingsFile,
+       ControlsRoundTripAShortLongOrMissingFileKeepsTheDefaultsAndAFailedSaveTheOldFile) {
   controls = Controls{'q', 'w', 'e', 'p', 7, -2, 300, 4};
   settings_save();
   std::string bytes = read_file(data_file("controls.data"));
@@ -72,11 +73,13 @@ TEST_F(SettingsFile, ControlsRoundTripAShortOrMissingFileKeepsTheDefaultsAndAFai
   controls_load();
   EXPECT_EQ(controls_bytes(controls), bytes);
 
-  write_file(data_file("controls.data"), bytes.substr(0, 19));
   controls_set_defaults();
   const std::string defaults("zxcp\1\0\0\0\2\0\0\0\3\0\0\0\4\0\0\0", 20);
-  controls_load();
-  EXPECT_EQ(controls_bytes(controls), defaults);
+  for (const std::string& other : {bytes.substr(0, 19), bytes + '\n'}) {
+    write_file(data_file("controls.data"), other);
+    controls_load();
+    EXPECT_EQ(controls_bytes(controls), defaults) << other.size() << " bytes";
+  }
   std::filesystem::remove(data_file("controls.data"));
   controls_load();
   EXPECT_EQ(controls_bytes(controls), defaults);
