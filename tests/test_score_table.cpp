@@ -1,5 +1,6 @@
 #include "frontend/score_table.h"
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 
@@ -25,9 +26,17 @@ std::string table_file() {
   return data_file("scoreDat.data");
 }
 
+// Rows past 20 lie below the best 20, as a file written by something else may hold them.
 void make_table(int rows, int lowest) {
+  int extra = std::max(0, rows - kScoreTableRows);
+  std::string below;
+  if (extra > 0) {
+    make_table(extra, lowest);
+    below = read_file(table_file());
+  }
   std::filesystem::remove(table_file());
-  for (int i = 0; i < rows; ++i) score_table_add(result(lowest + 1000 * i));
+  for (int i = extra; i < rows; ++i) score_table_add(result(lowest + 1000 * i));
+  if (extra > 0) write_file(table_file(), read_file(table_file()) + below);
 }
 
 auto row(const Score& s) {
@@ -63,9 +72,11 @@ TEST_F(ScoreTable, RowLayoutIsLittleEndianWithZeroReservedBytes) {
 }
 
 TEST_F(ScoreTable, AFullTableTakesOnlyABetterResultAndDropsItsLowestAShortOneAnyPointsButZero) {
-  // Rows, the lowest score, the result and whether it qualifies; the full table is kept.
+  // Rows, the lowest score, the result and whether it qualifies; the full table is kept. A
+  // longer table takes only a result that enters its best 20.
   const std::tuple<int, int, int, bool> cases[] = {{7, 90000, 1, true},     {7, 90000, 0, false},
-                                                   {0, 0, 1, true},         {20, 5000, 0, false},
+                                                   {0, 0, 1, true},         {25, 1000, 5500, false},
+                                                   {25, 1000, 6001, true},  {20, 5000, 0, false},
                                                    {20, 5000, 5000, false}, {20, 5000, 5001, true}};
   for (const auto& [rows, lowest, points, qualifies] : cases) {
     if (rows != static_cast<int>(score_table_read().size())) make_table(rows, lowest);
