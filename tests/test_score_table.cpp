@@ -114,7 +114,8 @@ TEST_F(Scoreboard, ShowsTheTableAndWaitsForANewPress) {
   score_table_write_defaults();
   score_table_add(result(100001, "A"));
   score_table_add(result(100002, ""));
-  press_key(TCODK_ENTER, '\r');  // still held from the game, whose poll saw it go down
+  score_table_add(result(100003, "\n\6X"));  // a line break and a colour code from a file
+  press_key(TCODK_ENTER, '\r');              // still held from the game, whose poll saw it go down
   read_accept();
   std::vector<std::string> shown;
   TCOD_color_t colour_at_3{};
@@ -122,7 +123,7 @@ TEST_F(Scoreboard, ShowsTheTableAndWaitsForANewPress) {
   platform_script_on_flush([&](int frame) {
     frames = frame;
     if (frame == 1) {
-      for (int y : {18, 20, 21, 22, 39}) shown.push_back(screen_text(13, y, 25));
+      for (int y : {18, 20, 21, 22, 23, 39}) shown.push_back(screen_text(13, y, 25));
     }
     if (frame == 3) colour_at_3 = cell_fg(13, 18);
     if (frame == 5) release_key(TCODK_ENTER, '\r');
@@ -133,10 +134,10 @@ TEST_F(Scoreboard, ShowsTheTableAndWaitsForANewPress) {
   platform_script_on_flush(nullptr);
   EXPECT_EQ(frames, 8);
   EXPECT_EQ(shown,
-            (std::vector<std::string>{"RANK NAME   SCORE    HITS",
-                                      "  1:      0000100002 1   ",  // an empty name
-                                      "  2:    A 0000100001 1   ", "  3:  ZAP 0000100000 100 ",
-                                      " 20:  --- 0000015000 15  "}));
+            (std::vector<std::string>{"RANK NAME   SCORE    HITS", "  1:  ??X 0000100003 1   ",
+                                      "  2:      0000100002 1   ",  // an empty name
+                                      "  3:    A 0000100001 1   ", "  4:  ZAP 0000100000 100 ",
+                                      " 20:  --- 0000020000 20  "}));
   EXPECT_EQ(colour_at_3, cycle_colour(2));
   ASSERT_FALSE(sound_played().empty());
   EXPECT_EQ(sound_played().back().effect, SFX_CONFIRM);
