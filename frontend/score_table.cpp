@@ -57,10 +57,12 @@ std::vector<Score> score_table_read() {
 
 bool score_qualifies(const Score& score) {
   if (score.score == 0) return false;
+  // It enters when fewer than 20 rows stay ahead of it: a file written by
+  // something else may hold more than 20 rows, and only the best 20 are kept.
   auto rows = score_table_read();
-  if (rows.size() < kScoreTableRows) return true;
-  return std::any_of(rows.begin(), rows.end(),
-                     [&](const Score& row) { return row.score < score.score; });
+  auto ahead = std::count_if(rows.begin(), rows.end(),
+                             [&](const Score& row) { return row.score >= score.score; });
+  return ahead < kScoreTableRows;
 }
 
 void score_table_sort() {

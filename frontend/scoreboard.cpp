@@ -1,5 +1,7 @@
 #include "frontend/scoreboard.h"
 
+#include <string>
+
 #include "frontend/score_table.h"
 #include "fx/glyph.h"
 #include "game/screen.h"
@@ -13,6 +15,16 @@ constexpr int kHeaderX = 13;
 constexpr int kHeaderY = 18;
 constexpr int kRowX = 14;
 constexpr int kFirstRowY = 20;
+
+// A name from a file may hold any byte: a line break or one of libtcod's
+// colour codes (1 to 8) would break the row, so every control byte shows as '?'.
+std::string shown_name(const Score& row) {
+  std::string name = row.name;
+  for (char& c : name) {
+    if (static_cast<unsigned char>(c) < ' ') c = '?';
+  }
+  return name;
+}
 }  // namespace
 
 void scoreboard_show() {
@@ -27,7 +39,7 @@ void scoreboard_show() {
     for (size_t i = 0; i < rows.size() && kFirstRowY + static_cast<int>(i) < kScreenHeight; ++i) {
       const Score& row = rows[i];
       console_print(kRowX, kFirstRowY + static_cast<int>(i), "%2d:  %3s %010d %d",
-                    static_cast<int>(i) + 1, row.name, row.score, row.hits);
+                    static_cast<int>(i) + 1, shown_name(row).c_str(), row.score, row.hits);
     }
     platform_flush();
     platform_poll_key(TCOD_KEY_PRESSED | TCOD_KEY_RELEASED);

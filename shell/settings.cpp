@@ -27,7 +27,8 @@ std::string controls_path() {
 // for 32 bits counts as unreadable instead of undefined.
 bool read_int(const char*& at, const char* end, int32_t& out) {
   while (at < end && std::isspace(static_cast<unsigned char>(*at))) ++at;
-  if (at < end && *at == '+') ++at;
+  // One sign only: from_chars takes the minus of "+-3", fscanf does not.
+  if (at < end && *at == '+' && (at + 1 == end || at[1] != '-')) ++at;
   auto [next, error] = std::from_chars(at, end, out);
   if (error != std::errc()) return false;
   at = next;
@@ -73,8 +74,9 @@ void controls_set_defaults() {
 }
 
 void controls_load() {
-  auto bytes = file_read(controls_path(), kControlsSize);
-  // A short file would leave half a record: the defaults stand instead.
+  // A short file would leave half a record and a longer one is not one record:
+  // the defaults stand instead. The byte past a record shows a longer file.
+  auto bytes = file_read(controls_path(), kControlsSize + 1);
   if (!bytes || bytes->size() != kControlsSize) return;
   controls = controls_decode(bytes->data());
 }

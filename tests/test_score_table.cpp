@@ -1,5 +1,6 @@
 #include "frontend/score_table.h"
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 
@@ -25,9 +26,17 @@ std::string table_file() {
   return data_file("scoreDat.data");
 }
 
+// Rows past 20 lie below the best 20, as a file written by something else may hold them.
 void make_table(int rows, int lowest) {
+  int extra = std::max(0, rows - kScoreTableRows);
+  std::string below;
+  if (extra > 0) {
+    make_table(extra, lowest);
+    below = read_file(table_file());
+  }
   std::filesystem::remove(table_file());
-  for (int i = 0; i < rows; ++i) score_table_add(result(lowest + 1000 * i));
+  for (int i = extra; i < rows; ++i) score_table_add(result(lowest + 1000 * i));
+  if (extra > 0) write_file(table_file(), read_file(table_file()) + below);
 }
 
 auto row(const Score& s) {
@@ -63,9 +72,11 @@ TEST_F(ScoreTable, RowLayoutIsLittleEndianWithZeroReservedBytes) {
 }
 
 TEST_F(ScoreTable, AFullTableTakesOnlyABetterResultAndDropsItsLowestAShortOneAnyPointsButZero) {
-  // Rows, the lowest score, the result and whether it qualifies; the full table is kept.
+  // Rows, the lowest score, the result and whether it qualifies; the full table is kept. A
+  // longer table takes only a result that enters its best 20.
   const std::tuple<int, int, int, bool> cases[] = {{7, 90000, 1, true},     {7, 90000, 0, false},
-                                                   {0, 0, 1, true},         {20, 5000, 0, false},
+                                                   {0, 0, 1, true},         {25, 1000, 5500, false},
+                                                   {25, 1000, 6001, true},  {20, 5000, 0, false},
                                                    {20, 5000, 5000, false}, {20, 5000, 5001, true}};
   for (const auto& [rows, lowest, points, qualifies] : cases) {
     if (rows != static_cast<int>(score_table_read().size())) make_table(rows, lowest);
@@ -103,7 +114,8 @@ TEST_F(Scoreboard, ShowsTheTableAndWaitsForANewPress) {
   score_table_write_defaults();
   score_table_add(result(100001, "A"));
   score_table_add(result(100002, ""));
-  press_key(TCODK_ENTER, '\r');  // still held from the game, whose poll saw it go down
+  score_table_add(result(100003, "\n\6X"));  // a line break and a colour code from a file
+  press_key(TCODK_ENTER, '\r');              // still held from the game, whose poll saw it go down
   read_accept();
   std::vector<std::string> shown;
   TCOD_color_t colour_at_3{};
@@ -111,7 +123,7 @@ TEST_F(Scoreboard, ShowsTheTableAndWaitsForANewPress) {
   platform_script_on_flush([&](int frame) {
     frames = frame;
     if (frame == 1) {
-      for (int y : {18, 20, 21, 22, 39}) shown.push_back(screen_text(13, y, 25));
+      for (int y : {18, 20, 21, 22, 23, 39}) shown.push_back(screen_text(13, y, 25));
     }
     if (frame == 3) colour_at_3 = cell_fg(13, 18);
     if (frame == 5) release_key(TCODK_ENTER, '\r');
@@ -122,10 +134,10 @@ TEST_F(Scoreboard, ShowsTheTableAndWaitsForANewPress) {
   platform_script_on_flush(nullptr);
   EXPECT_EQ(frames, 8);
   EXPECT_EQ(shown,
-            (std::vector<std::string>{"RANK NAME   SCORE    HITS",
-                                      "  1:      0000100002 1   ",  // an empty name
-                                      "  2:    A 0000100001 1   ", "  3:  ZAP 0000100000 100 ",
-                                      " 20:  --- 0000015000 15  "}));
+            (std::vector<std::string>{"RANK NAME   SCORE    HITS", "  1:  ??X 0000100003 1   ",
+                                      "  2:      0000100002 1   ",  // an empty name
+                                      "  3:    A 0000100001 1   ", "  4:  ZAP 0000100000 100 ",
+                                      " 20:  --- 0000020000 20  "}));
   EXPECT_EQ(colour_at_3, cycle_colour(2));
   ASSERT_FALSE(sound_played().empty());
   EXPECT_EQ(sound_played().back().effect, SFX_CONFIRM);

@@ -38,7 +38,8 @@ TEST_F(SettingsFile, FourFieldsInOrderAndBackAgainWithoutStarsAndUnreadableField
                             {"1 1", "1 1 0 0"},
                             {"1 x 1 1", "1 0 0 0"},
                             {"  -3\n+4\t5 6 7", "-3 4 5 6"},
-                            {"99999999999 1 1 1", "0 0 0 0"}};
+                            {"99999999999 1 1 1", "0 0 0 0"},
+                            {"1 +-2 3 4", "1 0 0 0"}};
   for (const auto& [content, fields] : cases) EXPECT_EQ(loaded(content), fields) << content;
   std::filesystem::remove(data_file("userprefs.data"));
   settings.particles = 1;
@@ -62,7 +63,8 @@ TEST_F(SettingsFile, TogglesAndTheScreenSizeCycle) {
             "0120");
 }
 
-TEST_F(SettingsFile, ControlsRoundTripAShortOrMissingFileKeepsTheDefaultsAndAFailedSaveTheOldFile) {
+TEST_F(SettingsFile,
+       ControlsRoundTripAShortLongOrMissingFileKeepsTheDefaultsAndAFailedSaveTheOldFile) {
   controls = Controls{'q', 'w', 'e', 'p', 7, -2, 300, 4};
   settings_save();
   std::string bytes = read_file(data_file("controls.data"));
@@ -71,11 +73,13 @@ TEST_F(SettingsFile, ControlsRoundTripAShortOrMissingFileKeepsTheDefaultsAndAFai
   controls_load();
   EXPECT_EQ(controls_bytes(controls), bytes);
 
-  write_file(data_file("controls.data"), bytes.substr(0, 19));
   controls_set_defaults();
   const std::string defaults("zxcp\1\0\0\0\2\0\0\0\3\0\0\0\4\0\0\0", 20);
-  controls_load();
-  EXPECT_EQ(controls_bytes(controls), defaults);
+  for (const std::string& other : {bytes.substr(0, 19), bytes + '\n'}) {
+    write_file(data_file("controls.data"), other);
+    controls_load();
+    EXPECT_EQ(controls_bytes(controls), defaults) << other.size() << " bytes";
+  }
   std::filesystem::remove(data_file("controls.data"));
   controls_load();
   EXPECT_EQ(controls_bytes(controls), defaults);

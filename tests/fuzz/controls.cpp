@@ -1,0 +1,21 @@
+// data/controls.data: a file of exactly one record is the mapping, byte for
+// byte as the game writes it back; any other file leaves the defaults.
+
+#include "shell/settings.h"
+#include "tests/fuzz/fuzz_files.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  fuzz_data_file("controls.data", data, size);
+  controls_set_defaults();
+  const Controls defaults = controls;
+  controls_load();
+  if (size != sizeof(ControlsRecord)) {
+    FUZZ_CHECK(controls == defaults);
+  } else {
+    FUZZ_CHECK(controls == controls_decode(data));
+    settings_save();
+    FUZZ_CHECK(fuzz_data_bytes("controls.data") == std::vector<uint8_t>(data, data + size));
+  }
+  files_memory_end();
+  return 0;
+}

@@ -1,0 +1,41 @@
+#pragma once
+// What the fuzz targets share: a data folder that lives in memory, so the real
+// readers take the fuzzer's bytes with no disk I/O, and a check that ends the
+// run (libFuzzer keeps the input) when a property breaks.
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "shell/files.h"
+#include "shell/platform.h"
+
+#define FUZZ_CHECK(condition)                                                      \
+  do {                                                                             \
+    if (!(condition)) {                                                            \
+      std::fprintf(stderr, "%s:%d: failed: %s\n", __FILE__, __LINE__, #condition); \
+      std::abort();                                                                \
+    }                                                                              \
+  } while (0)
+
+// A folder that does not exist: a path the memory mode failed to catch would
+// find nothing there rather than the developer's own files.
+inline std::string fuzz_data_path(const std::string& name) {
+  platform_set_base_path("/nonexistent/ember_vortex_fuzz/");
+  return platform_data_folder() + name;
+}
+
+// A fresh data folder holding `name` alone, with these bytes.
+inline void fuzz_data_file(const std::string& name, const uint8_t* data, size_t size) {
+  std::string path = fuzz_data_path(name);
+  files_memory_begin(platform_data_folder());
+  files_memory_put(path, std::vector<uint8_t>(data, data + size));
+}
+
+// The file as the game left it, or nothing.
+inline std::vector<uint8_t> fuzz_data_bytes(const std::string& name) {
+  auto bytes = file_read(fuzz_data_path(name), SIZE_MAX);
+  return bytes ? *bytes : std::vector<uint8_t>{};
+}
