@@ -74,9 +74,8 @@ void controls_set_defaults() {
 }
 
 void controls_load() {
-  // A short file would leave half a record and a longer one is not one record:
-  // the defaults stand instead. The byte past a record shows a longer file.
-  auto bytes = file_read(controls_path(), kControlsSize + 1);
+  auto bytes = file_read(controls_path(), kControlsSize);
+  // A short file would leave half a record: the defaults stand instead.
   if (!bytes || bytes->size() != kControlsSize) return;
   controls = controls_decode(bytes->data());
 }

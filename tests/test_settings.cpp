@@ -63,8 +63,7 @@ TEST_F(SettingsFile, TogglesAndTheScreenSizeCycle) {
             "0120");
 }
 
-TEST_F(SettingsFile,
-       ControlsRoundTripAShortLongOrMissingFileKeepsTheDefaultsAndAFailedSaveTheOldFile) {
+TEST_F(SettingsFile, ControlsRoundTripAShortOrMissingFileKeepsTheDefaultsAndAFailedSaveTheOldFile) {
   controls = Controls{'q', 'w', 'e', 'p', 7, -2, 300, 4};
   settings_save();
   std::string bytes = read_file(data_file("controls.data"));
@@ -73,13 +72,11 @@ TEST_F(SettingsFile,
   controls_load();
   EXPECT_EQ(controls_bytes(controls), bytes);
 
+  write_file(data_file("controls.data"), bytes.substr(0, 19));
   controls_set_defaults();
   const std::string defaults("zxcp\1\0\0\0\2\0\0\0\3\0\0\0\4\0\0\0", 20);
-  for (const std::string& other : {bytes.substr(0, 19), bytes + '\n'}) {
-    write_file(data_file("controls.data"), other);
-    controls_load();
-    EXPECT_EQ(controls_bytes(controls), defaults) << other.size() << " bytes";
-  }
+  controls_load();
+  EXPECT_EQ(controls_bytes(controls), defaults);
   std::filesystem::remove(data_file("controls.data"));
   controls_load();
   EXPECT_EQ(controls_bytes(controls), defaults);

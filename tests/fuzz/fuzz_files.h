@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/data_folder.h"
 #include "shell/files.h"
 #include "shell/platform.h"
 
@@ -24,13 +25,13 @@
 // find nothing there rather than the developer's own files.
 inline std::string fuzz_data_path(const std::string& name) {
   platform_set_base_path("/nonexistent/ember_vortex_fuzz/");
-  return platform_data_folder() + name;
+  return data_path(name.c_str());
 }
 
 // A fresh data folder holding `name` alone, with these bytes.
 inline void fuzz_data_file(const std::string& name, const uint8_t* data, size_t size) {
   std::string path = fuzz_data_path(name);
-  files_memory_begin(platform_data_folder());
+  files_memory_begin(data_folder());
   files_memory_put(path, std::vector<uint8_t>(data, data + size));
 }
 
