@@ -23,6 +23,7 @@
 
 #include "frontend/score_table.h"
 #include "frontend/title_menu.h"
+#include "shell/data_folder.h"
 #include "shell/platform.h"
 #include "shell/random.h"
 #include "shell/startup.h"
@@ -317,7 +318,7 @@ int main() {
   }
   platform_set_base_path(folder);
   // A short table, so that any points at all enter it and both names are asked for.
-  platform_make_data_folder();
+  std::filesystem::create_directories(data_folder());
   Score row;
   row.score = 1;
   std::memcpy(row.name, "AAA", 4);
