@@ -12,6 +12,7 @@
 # (default /var/cache/ember-vortex/bookworm-minbase.tar); later runs unpack it.
 # EV_DEBIAN_MIRROR overrides the mirror. EV_USER_DATA=required makes a missing
 # per-user data folder a failure instead of a note.
+# shellcheck disable=SC2016 # dpkg-query formats and sh -c scripts are single-quoted on purpose
 set -eu
 cd "$(dirname "$0")/.."
 source_dir=$PWD
@@ -46,8 +47,9 @@ if command -v lintian >/dev/null; then
 fi
 
 root=$(mktemp -d /var/tmp/ember-vortex-root.XXXXXX)
+chmod 755 "$root"  # a root file system every user may enter
 cleanup() {
-  for mount in "$root/dev" "$root/proc"; do
+  for mount in "$root/dev/pts" "$root/dev" "$root/proc"; do
     if mountpoint -q "$mount"; then umount "$mount"; fi
   done
   rm -rf "$root"
@@ -56,6 +58,7 @@ trap cleanup EXIT
 if [ -f "$cache" ]; then
   step "unpacking the clean root from $cache"
   tar -xf "$cache" -C "$root"
+  chmod 755 "$root"
 else
   # The first bookworm mirror among apt's sources, in either format.
   mirror=${EV_DEBIAN_MIRROR:-$(cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list \
@@ -74,13 +77,17 @@ fi
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 mount -t proc proc "$root/proc"
 mount --bind /dev "$root/dev"
+mount -t devpts -o newinstance,ptmxmode=0666 devpts "$root/dev/pts"  # apt's terminal log
 in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin DEBIAN_FRONTEND=noninteractive "$@"; }
 
 step "apt install ./$(basename "$deb")"
 cp "$deb" "$root/tmp/"
 in_root apt-get update -qq
-in_root sh -c "cd /tmp && apt install -y -q ./$(basename "$deb")" >"$build/apt-install.log" 2>&1 ||
-  { cat "$build/apt-install.log"; fail "apt install"; }
+install_package() {
+  in_root sh -c "cd /tmp && apt install -y -q ./$(basename "$deb")" >"$build/apt-install.log" 2>&1 ||
+    { cat "$build/apt-install.log"; fail "apt install"; }
+}
+install_package
 for library in libtcod1 libsdl2-2.0-0 libsdl2-mixer-2.0-0; do
   in_root dpkg-query -W -f '${Status}\n' "$library" | grep -q 'install ok installed' ||
     fail "$library did not come with the package"
@@ -101,9 +108,9 @@ as_player() {
 version=$(as_player ember_vortex --version)
 [ "$version" = "$("$build/ember_vortex" --version)" ] || fail "--version says $version"
 set +e
-"$build/ember_vortex" --headless --replay "$root/tmp/level.replay" >"$build/replay-build.out" 2>/dev/null
+"$build/ember_vortex" --headless --replay "$root/tmp/level.replay" >"$build/replay-build.out" 2>&1
 expected=$?
-as_player ember_vortex --headless --replay /tmp/level.replay >"$build/replay-installed.out"
+as_player ember_vortex --headless --replay /tmp/level.replay >"$build/replay-installed.out" 2>&1
 status=$?
 # A real start: the title menu waits for a key nobody presses, so the game is
 # stopped after three seconds; by then it has made its data files.
@@ -124,19 +131,28 @@ else
   echo "NOTE: no per-user data folder yet ($user_data)"
 fi
 
-step "apt remove, apt purge"
+# Everything the package put there goes with it, whether removed or purged.
 in_root dpkg-query -L ember-vortex >"$build/package-files.txt"
-in_root apt-get remove -y -q ember-vortex >/dev/null
-in_root apt-get purge -y -q ember-vortex >/dev/null
-! in_root dpkg-query -W -f '${Status}\n' ember-vortex 2>/dev/null | grep -q installed ||
-  fail "ember-vortex is still known to dpkg"
-left=$(while read -r file; do
-  # Folders such as /usr/share/man/man6 belong to other packages too.
-  if [ -e "$root$file" ] && [ ! -d "$root$file" ] || [ -L "$root$file" ]; then echo "$file"; fi
-done <"$build/package-files.txt")
-[ -z "$left" ] || fail "left behind: $left"
-[ ! -e "$root/usr/lib/games/ember-vortex" ] || fail "/usr/lib/games/ember-vortex is still there"
+gone() {
+  ! in_root dpkg-query -W -f '${Status}\n' ember-vortex 2>/dev/null | grep -q 'ok installed' ||
+    fail "ember-vortex is still installed after $1"
+  left=$(while read -r file; do
+    # Folders such as /usr/share/man/man6 belong to other packages too.
+    if [ -L "$root$file" ] || [ -e "$root$file" ] && [ ! -d "$root$file" ]; then echo "$file"; fi
+  done <"$build/package-files.txt")
+  [ -z "$left" ] || fail "left behind by $1: $left"
+  [ ! -e "$root/usr/lib/games/ember-vortex" ] || fail "/usr/lib/games/ember-vortex is still there after $1"
+}
+step "apt remove"
+in_root apt remove -y -q ember-vortex >"$build/apt-remove.log" 2>&1 ||
+  { cat "$build/apt-remove.log"; fail "apt remove"; }
+gone "apt remove"
+step "apt install again, apt purge"
+install_package
+in_root apt purge -y -q ember-vortex >"$build/apt-purge.log" 2>&1 ||
+  { cat "$build/apt-purge.log"; fail "apt purge"; }
+gone "apt purge"
 in_root apt-get autoremove --purge -y -q >/dev/null
-! in_root dpkg-query -W -f '${Status}\n' libtcod1 | grep -q 'install ok installed' ||
+! in_root dpkg-query -W -f '${Status}\n' libtcod1 2>/dev/null | grep -q 'install ok installed' ||
   fail "libtcod1 was not marked as pulled in automatically"
 step "done: $version installs, plays as a player and goes away cleanly"
