@@ -48,10 +48,6 @@ constexpr std::array<std::string_view, kIconSide> kArt = {
     "................................",  //
 };
 
-struct Rgba {
-  Uint8 r, g, b, a;
-};
-
 Uint8 mix(Uint8 from, Uint8 to, double t) {
   return static_cast<Uint8>(from + (to - from) * t + 0.5);
 }
@@ -93,18 +89,32 @@ bool next_to_lit(int x, int y) {
 
 }  // namespace
 
-void save_icon_bmp(const std::filesystem::path& file) {
+std::vector<Rgba> icon_pixels(int scale) {
   constexpr Rgba kRim{24, 8, 32, 255};
+  const int side = kIconSide * scale;
+  std::vector<Rgba> pixels(static_cast<std::size_t>(side) * side);
+  for (int y = 0; y < side; ++y) {
+    for (int x = 0; x < side; ++x) {
+      const int ax = x / scale, ay = y / scale;
+      Rgba c = colour_of(kArt[ay][ax], ay);
+      if (c.a == 0 && next_to_lit(ax, ay)) c = kRim;
+      pixels[static_cast<std::size_t>(y) * side + x] = c;
+    }
+  }
+  return pixels;
+}
+
+void save_icon_bmp(const std::filesystem::path& file) {
   std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)> surface(
       SDL_CreateRGBSurfaceWithFormat(0, kIconSide, kIconSide, 32, SDL_PIXELFORMAT_ARGB8888),
       &SDL_FreeSurface);
   if (!surface) throw std::runtime_error(std::string("icon surface: ") + SDL_GetError());
+  const std::vector<Rgba> pixels = icon_pixels(1);
   for (int y = 0; y < kIconSide; ++y) {
     auto* row =
         reinterpret_cast<Uint32*>(static_cast<Uint8*>(surface->pixels) + y * surface->pitch);
     for (int x = 0; x < kIconSide; ++x) {
-      Rgba c = colour_of(kArt[y][x], y);
-      if (c.a == 0 && next_to_lit(x, y)) c = kRim;
+      const Rgba& c = pixels[static_cast<std::size_t>(y) * kIconSide + x];
       row[x] = SDL_MapRGBA(surface->format, c.r, c.g, c.b, c.a);
     }
   }
@@ -113,6 +123,13 @@ void save_icon_bmp(const std::filesystem::path& file) {
     throw std::runtime_error(file.string() + ": " + SDL_GetError());
   }
   out.commit();
+}
+
+void save_icon_png(int side, const std::filesystem::path& file) {
+  if (side <= 0 || side % kIconSide != 0) {
+    throw std::invalid_argument(file.string() + ": not a whole enlargement of the icon");
+  }
+  save_rgba_png(side, side, icon_pixels(side / kIconSide), file);
 }
 
 }  // namespace assetgen

@@ -29,7 +29,8 @@ struct Options {
 
 constexpr std::string_view kUsage =
     "usage: assetgen [--out DIR] [--contact-sheet DIR] [--console-fonts DIR]\n"
-    "  --out DIR            write DIR/terminal/ (fonts, icon) and DIR/sound/\n"
+    "  --out DIR            write DIR/terminal/ (fonts, icon), DIR/sound/ and\n"
+    "                       DIR/icons/ (the icon in the desktop's sizes)\n"
     "  --contact-sheet DIR  write DIR/font-x1.png, font-x15.png, font-x2.png\n"
     "  --console-fonts DIR  where the console-setup PSF fonts are\n";
 
@@ -68,6 +69,11 @@ void run(const Options& options) {
   }
   if (!options.out) return;
   save_icon_bmp(*options.out / "terminal" / "EVicon.bmp");
+  fs::create_directories(*options.out / "icons");
+  for (int side : kIconPngSides) {
+    const std::string size = std::to_string(side) + "x" + std::to_string(side);
+    save_icon_png(side, *options.out / "icons" / (size + ".png"));
+  }
   for (const SoundRecipe& recipe : sound_recipes()) {
     save_wav(make_sound(recipe), *options.out / "sound" / recipe.file);
   }
