@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "frontend/score_table.h"
+#include "shell/data_folder.h"
 #include "shell/platform.h"
 #include "shell/settings.h"
 
@@ -21,7 +22,7 @@ constexpr int kDataFiles = 3;
 bool written_whole() {
   int files = 0;
   std::error_code error;
-  for (const auto& entry : fs::directory_iterator(platform_data_folder(), error)) {
+  for (const auto& entry : fs::directory_iterator(data_folder(), error)) {
     if (!entry.is_regular_file() || entry.file_size() == 0) return false;
     ++files;
   }
@@ -38,14 +39,14 @@ int main(int argc, char** argv) {
   platform_set_base_path(argv[1]);
   // The table's writer adds to the rows it finds: start from an empty folder.
   std::error_code ignored;
-  fs::remove_all(platform_data_folder(), ignored);
-  platform_make_data_folder();
+  fs::remove_all(data_folder(), ignored);
+  fs::create_directories(data_folder(), ignored);
   settings = Settings{};
   controls_set_defaults();
   settings_save();
   score_table_write_defaults();
   if (!written_whole()) {
-    std::fprintf(stderr, "default_data: could not write %s\n", platform_data_folder().c_str());
+    std::fprintf(stderr, "default_data: could not write %s\n", data_folder().c_str());
     return 1;
   }
   return 0;

@@ -71,7 +71,9 @@ fi
 # libtcod would have drawn in a system font.
 mkdir "$work/frames"
 cd "$work/frames"
-SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy SDL_VIDEO_DUMMY_SAVE_FRAMES=1 "$game" >"$work/start.log" 2>&1 &
+ls "$data" >"$work/installed-data.txt"
+XDG_DATA_HOME=$work/xdg SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy SDL_VIDEO_DUMMY_SAVE_FRAMES=1 \
+  "$game" >"$work/start.log" 2>&1 &
 pid=$!
 frame=SDL_window1-00000060.bmp
 for _ in $(seq 300); do
@@ -85,6 +87,13 @@ wait $pid || true
   fail "the title was not drawn in the game's font"
 rm -f SDL_window*.bmp
 cd "$work"
+
+# Even run by root, the installed game keeps the player's files in the
+# player's own folder, seeded from the defaults, and writes nothing beside itself.
+for file in userprefs.data controls.data scoreDat.data; do
+  cmp "$data/$file" "$work/xdg/ember-vortex/$file" || fail "the player's $file is not the default"
+done
+ls "$data" | diff "$work/installed-data.txt" - || fail "the installed data/ changed"
 
 set +e
 "$build/ember_vortex" --headless --replay "$replay" >"$work/build.out" 2>"$work/build.err"

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 #include "shell/files.h"
@@ -47,6 +48,10 @@ void seed(const std::string& from, const std::string& to) {
 }
 
 std::string per_user_folder() {
+  // A relative or empty XDG_DATA_HOME is to be ignored; SDL would take it as
+  // it stands and make the folder under / or the working directory.
+  const char* xdg = std::getenv("XDG_DATA_HOME");
+  if (xdg && xdg[0] != '/') unsetenv("XDG_DATA_HOME");
   char* path = SDL_GetPrefPath(nullptr, kPerUserFolder);
   std::string folder = path ? path : "";
   SDL_free(path);
@@ -65,7 +70,9 @@ std::string data_path(const char* name) {
 
 DataHome data_folder_choose() {
   chosen.clear();
-  if (writable(beside_the_game())) return DataHome::beside;
+  std::error_code ignored;
+  bool installed = std::filesystem::exists(beside_the_game() + kInstalledMark, ignored);
+  if (!installed && writable(beside_the_game())) return DataHome::beside;
   std::string per_user = per_user_folder();
   if (!per_user.empty() && writable(per_user)) {
     seed(beside_the_game(), per_user);

@@ -2,6 +2,8 @@
 // Where the player's files live: data/ beside the game when it can be written
 // there (the build, a portable folder), else a per-user folder seeded from the
 // defaults installed beside the game, else memory alone, for this run only.
+// An installed game's data/ holds a mark, so that even a player who could
+// write there (root) never changes the package's files.
 
 #include <string>
 
@@ -9,6 +11,7 @@
 constexpr const char* kSettingsFile = "userprefs.data";
 constexpr const char* kControlsFile = "controls.data";
 constexpr const char* kScoreFile = "scoreDat.data";
+constexpr const char* kInstalledMark = "installed";
 
 enum class DataHome { beside, per_user, memory };
 

@@ -25,7 +25,8 @@ namespace {
 // unprivileged user first; the folders it may write are handed to it.
 constexpr uid_t kNobody = 65534;
 
-enum Folder { kMissing, kWritable, kReadOnly };
+// kInstalled: writable, but marked as an installation's.
+enum Folder { kMissing, kWritable, kReadOnly, kInstalled };
 
 struct Layout {
   const char* name;
@@ -44,8 +45,9 @@ struct Layout {
 void give(const fs::path& path, Folder folder) {
   if (folder == kMissing) return;
   fs::create_directories(path);
-  if (getuid() == 0 && folder == kWritable) chown(path.c_str(), kNobody, kNobody);
-  chmod(path.c_str(), folder == kWritable ? 0755 : 0555);
+  bool writable = folder == kWritable || folder == kInstalled;
+  if (getuid() == 0 && writable) chown(path.c_str(), kNobody, kNobody);
+  chmod(path.c_str(), writable ? 0755 : 0555);
 }
 
 // Start-up's file handling in a child; its findings come back as the exit
@@ -99,6 +101,8 @@ TEST_F(DataFolder, TheFilesLiveBesideTheGameElseInAPerUserFolderElseInMemory) {
       {"build", kMissing, nullptr, kWritable, nullptr, nullptr, "beside", 0, 20, false},
       {"portable", kWritable, "1 0 0 0", kWritable, nullptr, nullptr, "beside", 1, 20, false},
       {"installed", kReadOnly, "1 0 0 0", kWritable, nullptr, nullptr, "per-user", 1, 20, false},
+      {"installed, writable by the player", kInstalled, "1 0 0 0", kWritable, nullptr, nullptr,
+       "per-user", 1, 20, false},
       {"installed, player's own settings", kReadOnly, "1 0 0 0", kWritable, "0 0 0 0", nullptr,
        "per-user", 0, 20, false},
       {"nothing writable", kReadOnly, "1 0 0 0", kReadOnly, nullptr, nullptr, "memory", 1, 20,
@@ -120,6 +124,7 @@ TEST_F(DataFolder, TheFilesLiveBesideTheGameElseInAPerUserFolderElseInMemory) {
     if (layout.beside != kMissing) {
       fs::create_directories(data);
       if (layout.beside_prefs) write_file((data / kSettingsFile).string(), layout.beside_prefs);
+      if (layout.beside == kInstalled) write_file((data / kInstalledMark).string(), "");
       if (layout.odd_score && std::string(layout.odd_score) == "folder") {
         fs::create_directories(data / kScoreFile / "x");
       } else if (layout.odd_score) {
@@ -149,7 +154,7 @@ TEST_F(DataFolder, TheFilesLiveBesideTheGameElseInAPerUserFolderElseInMemory) {
     if (per_user && !layout.player_prefs) {
       EXPECT_EQ(read_file((player / kSettingsFile).string()), layout.beside_prefs);
     }
-    EXPECT_TRUE(layout.beside != kReadOnly || !fs::exists(data / kScoreFile));
+    EXPECT_TRUE(!per_user || !fs::exists(data / kScoreFile));
     // A score file start-up could not read is left as it was.
     std::string odd = layout.odd_score ? layout.odd_score : "";
     EXPECT_EQ(fs::is_directory(data / kScoreFile), odd == "folder");
