@@ -6,6 +6,7 @@
 #include <array>
 #include <bitset>
 #include <cctype>
+#include <cstring>
 #include <deque>
 #include <filesystem>
 #include <set>
@@ -314,6 +315,13 @@ bool platform_window_open(const std::string& font_path) {
   TCOD_sys_set_fps(kFramesPerSecond);
   tcod_keyboard_repeat_off();
   return true;
+}
+
+bool platform_window_unseen() {
+  const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+  if (asked && *asked) return false;
+  const char* driver = SDL_GetCurrentVideoDriver();
+  return !driver || std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0;
 }
 
 void platform_window_icon(const std::string& bmp_path) {

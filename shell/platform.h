@@ -31,6 +31,10 @@ void platform_make_data_folder();
 void platform_joystick_open();  // SDL_Init(JOYSTICK) and joystick 0, failures ignored
 // False when no window could be opened (no display, say).
 bool platform_window_open(const std::string& font_path);
+// True when SDL, left to choose, found no display and fell back to a window
+// nobody sees (offscreen or dummy). A driver named in SDL_VIDEODRIVER is the
+// user's own choice and never counts.
+bool platform_window_unseen();
 void platform_window_icon(const std::string& bmp_path);
 
 // --- Frames ---
