@@ -237,6 +237,24 @@ bool playback_next(TCOD_key_t& key) {
   }
 }
 
+// --- Joystick ---
+
+// Drops a joystick pulled out and opens one plugged in. libtcod's event loop
+// swallows SDL's device events, so the seam asks SDL itself, every frame: a
+// held joystick costs one call.
+void follow_joystick_plug() {
+  if (platform.joystick) {
+    if (SDL_JoystickGetAttached(platform.joystick)) return;
+    SDL_JoystickClose(platform.joystick);
+    platform.joystick = nullptr;
+    platform.joysticks_tried = -1;
+  }
+  int count = SDL_NumJoysticks();
+  if (count == platform.joysticks_tried) return;
+  platform.joysticks_tried = count;
+  for (int i = 0; i < count && !platform.joystick; ++i) platform.joystick = SDL_JoystickOpen(i);
+}
+
 void add_press(PressCount& count) {
   if (count.frame != platform.frame) {
     count.before = count.total;
@@ -303,7 +321,8 @@ void platform_make_data_folder() {
 
 void platform_joystick_open() {
   SDL_Init(SDL_INIT_JOYSTICK);
-  platform.joystick = SDL_JoystickOpen(0);
+  platform.joysticks_tried = -1;
+  follow_joystick_plug();
 }
 
 bool platform_window_open(const std::string& font_path) {
@@ -427,7 +446,10 @@ KeyPresses platform_mapped_key_presses(uint8_t key) {
 }
 
 void platform_joystick_update() {
-  if (platform.source != Source::playback) SDL_JoystickUpdate();
+  // A playback's joystick is its recording: SDL's is never touched.
+  if (platform.source == Source::playback) return;
+  SDL_JoystickUpdate();
+  follow_joystick_plug();
 }
 
 int platform_joystick_hat() {

@@ -28,7 +28,7 @@ std::string platform_data_folder();  // with a trailing slash
 void platform_make_data_folder();
 
 // --- Start-up ---
-void platform_joystick_open();  // SDL_Init(JOYSTICK) and joystick 0, failures ignored
+void platform_joystick_open();  // SDL_Init(JOYSTICK) and the first joystick, failures ignored
 // False when no window could be opened (no display, say).
 bool platform_window_open(const std::string& font_path);
 // True when SDL, left to choose, found no display and fell back to a window
@@ -70,7 +70,10 @@ struct KeyPresses {
 KeyPresses platform_key_presses(TCOD_keycode_t key);
 KeyPresses platform_mapped_key_presses(uint8_t key);
 
-// --- Joystick 0 (a missing joystick reads centred and released) ---
+// --- The joystick (a missing one reads centred and released) ---
+// Lets SDL read the joystick, drops one pulled out and opens the first one
+// plugged in: a joystick joins or leaves mid-game at the next update. A
+// playback's joystick is its recording, SDL's is left alone.
 void platform_joystick_update();
 int platform_joystick_hat();                // this frame's sample
 bool platform_joystick_button(int button);  // this frame's sample; buttons 0 to 31
@@ -160,8 +163,9 @@ void platform_script_event(TCOD_key_t key);
 void platform_script_hold(TCOD_keycode_t vk, int c, bool down);
 void platform_script_release_all();
 void platform_script_close_window();
-// Attaches SDL's virtual joystick as joystick 0; the game then reads it
-// through the ordinary SDL calls.
+// Plugs SDL's virtual joystick in (or pulls it out); the seam opens it at
+// its next joystick update, as it would a real one, and reads it through the
+// ordinary SDL calls.
 void platform_script_joystick_attach();
 void platform_script_joystick_detach();
 void platform_script_hat(int value);
