@@ -50,7 +50,9 @@ void platform_render(bool on);
 // One key event, or vk TCODK_NONE. `flags` is TCOD_KEY_PRESSED and/or
 // TCOD_KEY_RELEASED; events of the other kind are consumed and dropped, as
 // libtcod does. Auto-repeated presses and text events never come through:
-// one pressed and one released event per stroke.
+// one pressed and one released event per stroke. Alt+Enter (either Alt, either
+// Enter) never comes through, nor does its Enter read as held: it toggles
+// fullscreen at the next flush, on every screen.
 TCOD_key_t platform_poll_key(int flags);
 // Waits for a key press: each pass flushes (keeping the pace and the window
 // alive) and polls one event, so releases are never thrown away. Returns vk

@@ -77,6 +77,12 @@ struct Platform {
   // Keys whose press has been delivered and whose release has not: a second
   // press of one of them is the system's auto-repeat.
   std::set<std::pair<int, int>> keys_down;
+  // The Enter of an Alt+Enter (an SDL key) while it is down: its repeats and
+  // release are the fullscreen toggle's too, and it never reads as held.
+  SDL_Keycode fullscreen_enter = SDLK_UNKNOWN;
+  bool fullscreen_asked = false;  // by Alt+Enter, as SDL's events arrive
+  bool fullscreen_shown = false;  // at the last flush
+  std::pair<int, int> windowed;   // the window's size before it went fullscreen
   std::array<PressCount, 256> presses_by_code{};
   std::array<PressCount, 256> presses_by_byte{};
   Sample sample;
