@@ -6,7 +6,9 @@
 #include <array>
 #include <bitset>
 #include <cctype>
+#include <cstring>
 #include <deque>
+#include <memory>
 #include <set>
 #include <utility>
 
@@ -53,6 +55,58 @@ bool stroke_filter(const TCOD_key_t& key) {
   if (key.pressed) return platform.keys_down.insert(stroke).second;
   platform.keys_down.erase(stroke);
   return true;
+}
+
+// --- Fullscreen: Alt+Enter, on every screen ---
+
+void toggle_fullscreen() {
+  SDL_Window* window = TCOD_sys_get_sdl_window();
+  if (!window) return;
+  if (!(SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN)) {
+    SDL_GetWindowSize(window, &platform.windowed.first, &platform.windowed.second);
+    SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    return;
+  }
+  SDL_SetWindowFullscreen(window, 0);
+  // Under X without a window manager SDL would keep the screen's size for the
+  // window and draw the console cut off.
+  SDL_SetWindowSize(window, platform.windowed.first, platform.windowed.second);
+}
+
+// Takes Alt+Enter out of SDL's events as they arrive, in step with SDL's
+// keyboard state and before libtcod, the game or a recording sees it: its
+// Enter would pick a menu item or confirm a name. libtcod hands key events
+// over one a poll, sometimes frames later, so a later filter would be too late
+// for the held state. The toggle itself waits for the next flush, outside
+// SDL's event pump.
+int SDLCALL fullscreen_filter(void*, SDL_Event* event) {
+  if (event->type != SDL_KEYDOWN && event->type != SDL_KEYUP) return 1;
+  const SDL_Keycode key = event->key.keysym.sym;
+  if (key != SDLK_RETURN && key != SDLK_KP_ENTER) return 1;
+  if (key == platform.fullscreen_enter) {  // its repeats and its release
+    if (event->type == SDL_KEYUP) platform.fullscreen_enter = SDLK_UNKNOWN;
+    return 0;
+  }
+  // An Enter held before Alt went down repeats as Alt+Enter: still the game's.
+  if (event->type == SDL_KEYUP || event->key.repeat || !(event->key.keysym.mod & KMOD_ALT)) {
+    return 1;
+  }
+  platform.fullscreen_enter = key;
+  platform.fullscreen_asked = !platform.fullscreen_asked;
+  return 0;
+}
+
+// The console keeps its shape in a window of any other (fullscreen, or one the
+// player resized): scaled to fit and letter-boxed, where libtcod would stretch it.
+TCOD_ViewportOptions* viewport() {
+  static const std::unique_ptr<TCOD_ViewportOptions, void (*)(TCOD_ViewportOptions*)> options(
+      [] {
+        TCOD_ViewportOptions* made = TCOD_viewport_new();
+        if (made) made->keep_aspect = true;
+        return made;
+      }(),
+      TCOD_viewport_delete);
+  return options.get();
 }
 
 TCOD_key_t raw_key() {
@@ -120,6 +174,7 @@ Sample take_sample() {
                     : tcod_is_key_pressed(kSampledKeys[i]);
     if (down) sample.keys |= static_cast<uint16_t>(1u << i);
   }
+  if (platform.fullscreen_enter != SDLK_UNKNOWN) sample.keys &= ~kHeldEnter;  // Alt+Enter's
   if (platform.source == Source::script) {
     sample.bytes = platform.script.held_bytes;
   } else {
@@ -235,6 +290,24 @@ bool playback_next(TCOD_key_t& key) {
   }
 }
 
+// --- Joystick ---
+
+// Drops a joystick pulled out and opens one plugged in. libtcod's event loop
+// swallows SDL's device events, so the seam asks SDL itself, every frame: a
+// held joystick costs one call.
+void follow_joystick_plug() {
+  if (platform.joystick) {
+    if (SDL_JoystickGetAttached(platform.joystick)) return;
+    SDL_JoystickClose(platform.joystick);
+    platform.joystick = nullptr;
+    platform.joysticks_tried = -1;
+  }
+  int count = SDL_NumJoysticks();
+  if (count == platform.joysticks_tried) return;
+  platform.joysticks_tried = count;
+  for (int i = 0; i < count && !platform.joystick; ++i) platform.joystick = SDL_JoystickOpen(i);
+}
+
 void add_press(PressCount& count) {
   if (count.frame != platform.frame) {
     count.before = count.total;
@@ -292,7 +365,8 @@ std::string platform_asset_path(const std::string& relative) {
 
 void platform_joystick_open() {
   SDL_Init(SDL_INIT_JOYSTICK);
-  platform.joystick = SDL_JoystickOpen(0);
+  platform.joysticks_tried = -1;
+  follow_joystick_plug();
 }
 
 bool platform_window_open(const std::string& font_path) {
@@ -303,7 +377,15 @@ bool platform_window_open(const std::string& font_path) {
   }
   TCOD_sys_set_fps(kFramesPerSecond);
   tcod_keyboard_repeat_off();
+  SDL_SetEventFilter(fullscreen_filter, nullptr);
   return true;
+}
+
+bool platform_window_unseen() {
+  const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+  if (asked && *asked) return false;
+  const char* driver = SDL_GetCurrentVideoDriver();
+  return !driver || std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0;
 }
 
 void platform_window_icon(const std::string& bmp_path) {
@@ -319,7 +401,11 @@ void platform_flush() {
     platform.hook_frames += 1;
     if (platform.on_flush) platform.on_flush(platform.hook_frames);
   }
-  if (platform.render) TCOD_console_flush();
+  if (platform.fullscreen_asked != platform.fullscreen_shown) {
+    platform.fullscreen_shown = platform.fullscreen_asked;
+    toggle_fullscreen();
+  }
+  if (platform.render) TCOD_console_flush_ex(nullptr, viewport());
   if (platform.recording.on) record_frame_end();
   if (platform.source == Source::playback) {
     if (platform.playback.paced) playback_watch_window();
@@ -409,7 +495,10 @@ KeyPresses platform_mapped_key_presses(uint8_t key) {
 }
 
 void platform_joystick_update() {
-  if (platform.source != Source::playback) SDL_JoystickUpdate();
+  // A playback's joystick is its recording: SDL's is never touched.
+  if (platform.source == Source::playback) return;
+  SDL_JoystickUpdate();
+  follow_joystick_plug();
 }
 
 int platform_joystick_hat() {

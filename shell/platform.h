@@ -26,9 +26,13 @@ void platform_set_base_path(std::string folder);  // tools and tests
 std::string platform_asset_path(const std::string& relative);
 
 // --- Start-up ---
-void platform_joystick_open();  // SDL_Init(JOYSTICK) and joystick 0, failures ignored
+void platform_joystick_open();  // SDL_Init(JOYSTICK) and the first joystick, failures ignored
 // False when no window could be opened (no display, say).
 bool platform_window_open(const std::string& font_path);
+// True when SDL, left to choose, found no display and fell back to a window
+// nobody sees (offscreen or dummy). A driver named in SDL_VIDEODRIVER is the
+// user's own choice and never counts.
+bool platform_window_unseen();
 void platform_window_icon(const std::string& bmp_path);
 
 // --- Frames ---
@@ -44,7 +48,9 @@ void platform_render(bool on);
 // One key event, or vk TCODK_NONE. `flags` is TCOD_KEY_PRESSED and/or
 // TCOD_KEY_RELEASED; events of the other kind are consumed and dropped, as
 // libtcod does. Auto-repeated presses and text events never come through:
-// one pressed and one released event per stroke.
+// one pressed and one released event per stroke. Alt+Enter (either Alt, either
+// Enter) never comes through, nor does its Enter read as held: it toggles
+// fullscreen at the next flush, on every screen.
 TCOD_key_t platform_poll_key(int flags);
 // Waits for a key press: each pass flushes (keeping the pace and the window
 // alive) and polls one event, so releases are never thrown away. Returns vk
@@ -64,7 +70,10 @@ struct KeyPresses {
 KeyPresses platform_key_presses(TCOD_keycode_t key);
 KeyPresses platform_mapped_key_presses(uint8_t key);
 
-// --- Joystick 0 (a missing joystick reads centred and released) ---
+// --- The joystick (a missing one reads centred and released) ---
+// Lets SDL read the joystick, drops one pulled out and opens the first one
+// plugged in: a joystick joins or leaves mid-game at the next update. A
+// playback's joystick is its recording, SDL's is left alone.
 void platform_joystick_update();
 int platform_joystick_hat();                // this frame's sample
 bool platform_joystick_button(int button);  // this frame's sample; buttons 0 to 31
@@ -154,8 +163,9 @@ void platform_script_event(TCOD_key_t key);
 void platform_script_hold(TCOD_keycode_t vk, int c, bool down);
 void platform_script_release_all();
 void platform_script_close_window();
-// Attaches SDL's virtual joystick as joystick 0; the game then reads it
-// through the ordinary SDL calls.
+// Plugs SDL's virtual joystick in (or pulls it out); the seam opens it at
+// its next joystick update, as it would a real one, and reads it through the
+// ordinary SDL calls.
 void platform_script_joystick_attach();
 void platform_script_joystick_detach();
 void platform_script_hat(int value);

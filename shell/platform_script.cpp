@@ -71,28 +71,30 @@ void platform_script_joystick_attach() {
   // A scripted window never has the focus, without which SDL drops joystick presses.
   SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
   SDL_InitSubSystem(SDL_INIT_JOYSTICK);
-  platform.script.virtual_joystick =
+  Script& script = platform.script;
+  script.virtual_joystick =
       SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 2, kVirtualButtons, 1);
-  platform.joystick = SDL_JoystickOpen(platform.script.virtual_joystick);
+  script.virtual_handle = SDL_JoystickOpen(script.virtual_joystick);
   script_changed();
 }
 
 void platform_script_joystick_detach() {
-  if (platform.script.virtual_joystick < 0) return;
-  SDL_JoystickClose(platform.joystick);
-  platform.joystick = nullptr;
-  SDL_JoystickDetachVirtual(platform.script.virtual_joystick);
-  platform.script.virtual_joystick = -1;
+  Script& script = platform.script;
+  if (script.virtual_joystick < 0) return;
+  SDL_JoystickClose(script.virtual_handle);
+  script.virtual_handle = nullptr;
+  SDL_JoystickDetachVirtual(script.virtual_joystick);
+  script.virtual_joystick = -1;
   script_changed();
 }
 
 void platform_script_hat(int value) {
-  SDL_JoystickSetVirtualHat(platform.joystick, 0, static_cast<Uint8>(value));
+  SDL_JoystickSetVirtualHat(platform.script.virtual_handle, 0, static_cast<Uint8>(value));
   script_changed();
 }
 
 void platform_script_button(int button, bool down) {
-  SDL_JoystickSetVirtualButton(platform.joystick, button, down ? 1 : 0);
+  SDL_JoystickSetVirtualButton(platform.script.virtual_handle, button, down ? 1 : 0);
   script_changed();
 }
 

@@ -30,7 +30,8 @@ struct Script {
   std::set<int> held_keys;      // TCOD key codes
   std::bitset<256> held_bytes;  // control-mapping key bytes
   bool window_closed = false;
-  int virtual_joystick = -1;
+  int virtual_joystick = -1;               // its device index
+  SDL_Joystick* virtual_handle = nullptr;  // the script's own, for setting hat and buttons
 };
 
 struct Sample {
@@ -69,10 +70,19 @@ struct PressCount {
 struct Platform {
   std::string base_path;
   SDL_Joystick* joystick = nullptr;
+  // The joystick count at the last try to open one while none was held: a
+  // joystick that will not open is tried again only when the count changes.
+  int joysticks_tried = 0;
   Source source = Source::real;
   // Keys whose press has been delivered and whose release has not: a second
   // press of one of them is the system's auto-repeat.
   std::set<std::pair<int, int>> keys_down;
+  // The Enter of an Alt+Enter (an SDL key) while it is down: its repeats and
+  // release are the fullscreen toggle's too, and it never reads as held.
+  SDL_Keycode fullscreen_enter = SDLK_UNKNOWN;
+  bool fullscreen_asked = false;  // by Alt+Enter, as SDL's events arrive
+  bool fullscreen_shown = false;  // at the last flush
+  std::pair<int, int> windowed;   // the window's size before it went fullscreen
   std::array<PressCount, 256> presses_by_code{};
   std::array<PressCount, 256> presses_by_byte{};
   Sample sample;

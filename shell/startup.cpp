@@ -45,6 +45,14 @@ void startup() {
     std::fprintf(stderr, "Unable to open the window: %s\n", TCOD_get_error());
     std::exit(kNoWindowStatus);
   }
+  if (platform_window_unseen()) {
+    // SDL's fallback would run the game unseen for ever, burning a core.
+    std::fputs(
+        "ember_vortex: no display found (set DISPLAY, or SDL_VIDEODRIVER to choose a video "
+        "driver)\n",
+        stderr);
+    std::exit(kNoWindowStatus);
+  }
   TCOD_console_set_default_background(nullptr, TCOD_black);
   TCOD_console_set_default_foreground(nullptr, TCOD_gray);
   sound_init();

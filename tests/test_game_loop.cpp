@@ -1,3 +1,6 @@
+#include <SDL.h>
+
+#include <algorithm>
 #include <map>
 #include <vector>
 
@@ -7,6 +10,7 @@
 #include "game/world.h"
 #include "shell/platform.h"
 #include "shell/settings.h"
+#include "shell/sound.h"
 #include "tests/harness.h"
 
 namespace {
@@ -176,4 +180,60 @@ TEST_F(GameLoop, PollSetsAndClearsTheFireFlagsFromTheEdges) {
   EXPECT_EQ(std::pair(player->fire_held, player->charge_held), std::pair(false, true));
   press_key(TCODK_ESCAPE);
   EXPECT_FALSE(poll_game_input(*player));
+}
+
+// A joystick plugged in mid-game is taken up, and one pulled out while its
+// hat and button are held leaves the ship still and the keyboard in charge.
+// Each phase starts with its change and taps a charged shot (button 2, key x);
+// a pulled-out joystick's handle is let go, or a new one would never be opened.
+TEST_F(GameLoop, AJoystickPluggedInOrPulledOutMidGameIsFollowed) {
+  constexpr int kPhase = 32;  // frames, past the charged shot's cooldown
+  auto plug_in = [](bool first) {
+    if (first) {
+      platform_script_release_all();
+      platform_script_joystick_attach();
+      platform_script_hat(SDL_HAT_RIGHT);
+    }
+    platform_script_button(2, first);
+  };
+  const struct {
+    const char* change;
+    std::function<void(bool)> act;  // true on the phase's first frame
+    int moved;                      // -1 left, 0 still, 1 right
+    bool shot;
+  } phases[] = {
+      {"plugged in", plug_in, 1, true},
+      {"pulled out with the hat and the button held",
+       [](bool first) {
+         if (first) platform_script_button(2, true), platform_script_joystick_detach();
+       },
+       0, false},
+      {"the keyboard",
+       [](bool first) {
+         platform_script_hold(TCODK_LEFT, 0, true);
+         if (first) press_char('x');
+         if (!first) release_char('x');
+       },
+       -1, true},
+      {"plugged in again", plug_in, 1, true},
+  };
+  const int start = kFirstPlayFrame + 1;
+  std::vector<int> xs;
+  std::vector<size_t> shots;
+  play([&](int frame) {
+    if (frame < start) return;
+    const size_t phase = static_cast<size_t>((frame - start) / kPhase);
+    if ((frame - start) % kPhase == 0) {
+      xs.push_back(game.player_x);
+      shots.push_back(std::ranges::count(sound_played(), SFX_CHARGED_SHOT, &SoundPlay::effect));
+    }
+    if (phase == std::size(phases)) return platform_script_close_window();
+    phases[phase].act((frame - start) % kPhase == 0);
+  });
+  ASSERT_EQ(xs.size(), std::size(phases) + 1);
+  for (size_t i = 0; i < std::size(phases); ++i) {
+    const int moved = (xs[i + 1] > xs[i]) - (xs[i + 1] < xs[i]);
+    EXPECT_EQ(std::pair(moved, shots[i + 1] > shots[i]), std::pair(phases[i].moved, phases[i].shot))
+        << phases[i].change << ": x " << xs[i] << " to " << xs[i + 1];
+  }
 }

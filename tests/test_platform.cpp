@@ -1,5 +1,7 @@
 #include "shell/platform.h"
 
+#include <SDL.h>
+
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -47,6 +49,42 @@ TEST_F(KeyPoll, AStrokeIsOnePressAndOneReleaseWithoutTextOrRepeats) {
     }
     EXPECT_EQ(strokes(c.flags), c.strokes) << c.events;
   }
+}
+
+// Alt+Enter toggles fullscreen at the next flush, and neither its press, its
+// repeats nor its release reach the game's poll; an Enter held before Alt
+// stays the game's. Rows run in order, as SDL events: L or R for the left or
+// right Alt, E Enter or K keypad Enter, then + press, * repeat, - release.
+TEST_F(KeyPoll, AltEnterTogglesFullscreenAndNeverReachesTheGameAsEnter) {
+  const struct {
+    const char *events, *strokes;
+    bool fullscreen;
+  } cases[] = {{"LE+ LE* E-", "", true},  // Alt let go first
+               {"RK+ RK-", "", false},
+               {"E+ LE* E-", "E+ E-", false}};
+  platform_script_end();  // the keys libtcod takes from SDL
+  for (const auto& c : cases) {
+    std::istringstream events(c.events);
+    for (std::string e; events >> e;) {
+      SDL_Event event{};
+      event.type = e.back() == '-' ? SDL_KEYUP : SDL_KEYDOWN;
+      event.key.repeat = e.back() == '*';
+      event.key.keysym.mod = e[0] == 'L' ? KMOD_LALT : e[0] == 'R' ? KMOD_RALT : KMOD_NONE;
+      const bool keypad = e.find('K') != std::string::npos;
+      event.key.keysym.sym = keypad ? SDLK_KP_ENTER : SDLK_RETURN;
+      event.key.keysym.scancode = keypad ? SDL_SCANCODE_KP_ENTER : SDL_SCANCODE_RETURN;
+      SDL_PushEvent(&event);
+    }
+    std::string polled;
+    for (TCOD_key_t key; (key = platform_poll_key(TCOD_KEY_PRESSED | TCOD_KEY_RELEASED)).vk;) {
+      polled += std::string(polled.empty() ? "" : " ") + "E" + (key.pressed ? "+" : "-");
+    }
+    platform_flush();
+    const bool fullscreen = SDL_GetWindowFlags(TCOD_sys_get_sdl_window()) & SDL_WINDOW_FULLSCREEN;
+    EXPECT_EQ(std::pair(polled, fullscreen), std::pair(std::string(c.strokes), c.fullscreen))
+        << c.events;
+  }
+  platform_script_begin();
 }
 
 using Files = GameTest;
