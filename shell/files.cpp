@@ -67,7 +67,7 @@ bool file_replace(const std::string& path, const void* data, size_t size) {
   std::string temporary = path + ".new";
   std::FILE* file = std::fopen(temporary.c_str(), "wb");
   if (!file) return false;
-  bool written = std::fwrite(data, 1, size, file) == size;
+  bool written = size == 0 || std::fwrite(data, 1, size, file) == size;
   written = (std::fflush(file) == 0) && written;
   // On the disk before the rename, or a power cut could leave the new name
   // on an empty file.
