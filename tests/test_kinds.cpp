@@ -2,20 +2,12 @@
 
 #include <climits>
 #include <initializer_list>
-#include <string>
-#include <tuple>
-#include <utility>
-#include <vector>
 
 #include "enemies/drone.h"
 #include "enemies/enemy.h"
 #include "fx/bullet.h"
-#include "fx/enemy_shots.h"
 #include "fx/missile.h"
 #include "fx/shell.h"
-#include "game/globals.h"
-#include "shell/settings.h"
-#include "shell/sound.h"
 #include "tests/harness.h"
 #include "tests/world_text.h"
 
