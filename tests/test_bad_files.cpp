@@ -6,21 +6,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <filesystem>
-#include <functional>
 #include <optional>
 #include <random>
-#include <string>
-#include <vector>
 
 #include "frontend/score_table.h"
 #include "frontend/scoreboard.h"
 #include "game/game_loop.h"
 #include "shell/data_folder.h"
 #include "shell/files.h"
-#include "shell/platform.h"
-#include "shell/settings.h"
 #include "shell/startup.h"
 #include "tests/harness.h"
 
@@ -30,7 +23,6 @@ namespace {
 
 constexpr int kCases = 2000;
 constexpr int kPlayFrames = 65 + 200;  // the menu's fade, then play
-constexpr uid_t kNobody = 65534;       // root reads anything: play as nobody
 
 enum Content { kAbsent, kRandom, kTruncated, kValid, kOversized, kFolder, kUnreadable, kContents };
 
@@ -82,11 +74,6 @@ void make_file(const fs::path& path, const char* name, Content content, Case& c)
     default:
       return;
   }
-}
-
-void hand_over(const fs::path& path, bool writable) {
-  if (getuid() == 0 && writable) chown(path.c_str(), kNobody, kNobody);
-  chmod(path.c_str(), writable ? 0755 : 0555);
 }
 
 std::vector<int> scores_of(const std::vector<Score>& rows) {
