@@ -47,33 +47,13 @@ std::string valid_content(const char* name, Case& c) {
 }
 
 void make_file(const fs::path& path, const char* name, Content content, Case& c) {
-  switch (content) {
-    case kAbsent:
-      return;
-    case kRandom:
-      write_file(path.string(), c.bytes(static_cast<size_t>(c.pick(300))));
-      return;
-    case kTruncated: {
-      std::string whole = valid_content(name, c);
-      write_file(path.string(), whole.substr(0, static_cast<size_t>(c.pick(int(whole.size())))));
-      return;
-    }
-    case kValid:
-      write_file(path.string(), valid_content(name, c));
-      return;
-    case kOversized:
-      write_file(path.string(), valid_content(name, c) + std::string(kScoreFileLimit, 'x'));
-      return;
-    case kFolder:
-      fs::create_directories(path / "inside");
-      return;
-    case kUnreadable:
-      write_file(path.string(), valid_content(name, c));
-      chmod(path.c_str(), 0);
-      return;
-    default:
-      return;
-  }
+  if (content == kAbsent) return;
+  if (content == kFolder) return void(fs::create_directories(path / "inside"));
+  std::string bytes = content == kRandom ? c.bytes(size_t(c.pick(300))) : valid_content(name, c);
+  if (content == kTruncated) bytes.resize(size_t(c.pick(int(bytes.size()))));
+  if (content == kOversized) bytes += std::string(kScoreFileLimit, 'x');
+  write_file(path.string(), bytes);
+  if (content == kUnreadable) chmod(path.c_str(), 0);
 }
 
 std::vector<int> scores_of(const std::vector<Score>& rows) {
