@@ -1,7 +1,6 @@
 #include <SDL.h>
 
 #include "game/game_loop.h"
-#include "game/player.h"
 #include "tests/harness.h"
 
 namespace {
@@ -153,21 +152,6 @@ TEST_F(GameLoop, EndOfFrameBookkeepingStartsClean) {
   });
   EXPECT_EQ(factors, (std::vector<int>{1, 2, 2, 1, 1}));
   EXPECT_EQ(std::tuple(prev, stars), std::tuple(std::pair(12, 34), 0));
-}
-
-TEST_F(GameLoop, PollSetsAndClearsTheFireFlagsFromTheEdges) {
-  auto world = world_create();
-  auto player = player_create(25, 55, player_steer, fire_gun, *world);
-  press_char('z');
-  EXPECT_TRUE(poll_game_input(*player));
-  press_char('x');  // no edge of the fire key: its flag keeps its value
-  poll_game_input(*player);
-  EXPECT_EQ(std::pair(player->fire_held, player->charge_held), std::pair(true, true));
-  release_char('z');
-  poll_game_input(*player);
-  EXPECT_EQ(std::pair(player->fire_held, player->charge_held), std::pair(false, true));
-  press_key(TCODK_ESCAPE);
-  EXPECT_FALSE(poll_game_input(*player));
 }
 
 // A joystick plugged in mid-game is taken up, and one pulled out while its
