@@ -1,5 +1,7 @@
 #include "tests/harness.h"
 
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <cstdlib>
 #include <filesystem>
@@ -65,6 +67,19 @@ std::string read_file(const std::string& path) {
   std::ostringstream bytes;
   bytes << in.rdbuf();
   return bytes.str();
+}
+
+void hand_over(const std::filesystem::path& path, bool writable) {
+  if (getuid() == 0 && writable) chown(path.c_str(), kNobody, kNobody);
+  chmod(path.c_str(), writable ? 0755 : 0555);
+}
+
+ProgramRun run_game_program(const std::string& args, const std::string& env) {
+  std::string out = test_folder() + "out.txt", err = test_folder() + "err.txt";
+  std::string command = "cd / && env " + env + " timeout 60 '" + program_folder() +
+                        "ember_vortex' " + args + " >'" + out + "' 2>'" + err + "'";
+  int status = std::system(command.c_str());
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, read_file(out), read_file(err)};
 }
 
 void seed_random(uint32_t seed) {

@@ -6,8 +6,24 @@
 #include <gtest/gtest.h>
 #include <libtcod.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
 #include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+// What nearly every test reaches for: the game-wide state, the world, the
+// platform seam, the settings and the sound record.
+#include "game/globals.h"
+#include "game/world.h"
+#include "shell/platform.h"
+#include "shell/settings.h"
+#include "shell/sound.h"
 
 // Fresh state for every test: scripted input, default settings and controls,
 // the game-wide globals of a new game, a seeded generator, an empty console,
@@ -32,6 +48,21 @@ const std::string& test_folder();
 std::string data_file(const std::string& name);
 void write_file(const std::string& path, const std::string& bytes);
 std::string read_file(const std::string& path);
+
+// Root may write anywhere, so tests of unwritable folders hand the writable
+// ones to this unprivileged user and drop to it.
+constexpr unsigned kNobody = 65534;
+// Makes `path` writable (by nobody, when root) or read-only.
+void hand_over(const std::filesystem::path& path, bool writable);
+
+// The game program beside the tests, run from / with `env` set and `args`,
+// for at most a minute: its exit status (-1 if it did not exit) and output.
+struct ProgramRun {
+  int status;
+  std::string out, err;
+};
+ProgramRun run_game_program(const std::string& args,
+                            const std::string& env = "SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy");
 
 // Reading the root console back.
 int cell_char(int x, int y);

@@ -6,21 +6,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <filesystem>
-#include <functional>
 #include <optional>
 #include <random>
-#include <string>
-#include <vector>
 
 #include "frontend/score_table.h"
 #include "frontend/scoreboard.h"
 #include "game/game_loop.h"
 #include "shell/data_folder.h"
 #include "shell/files.h"
-#include "shell/platform.h"
-#include "shell/settings.h"
 #include "shell/startup.h"
 #include "tests/harness.h"
 
@@ -30,7 +23,6 @@ namespace {
 
 constexpr int kCases = 2000;
 constexpr int kPlayFrames = 65 + 200;  // the menu's fade, then play
-constexpr uid_t kNobody = 65534;       // root reads anything: play as nobody
 
 enum Content { kAbsent, kRandom, kTruncated, kValid, kOversized, kFolder, kUnreadable, kContents };
 
@@ -55,38 +47,13 @@ std::string valid_content(const char* name, Case& c) {
 }
 
 void make_file(const fs::path& path, const char* name, Content content, Case& c) {
-  switch (content) {
-    case kAbsent:
-      return;
-    case kRandom:
-      write_file(path.string(), c.bytes(static_cast<size_t>(c.pick(300))));
-      return;
-    case kTruncated: {
-      std::string whole = valid_content(name, c);
-      write_file(path.string(), whole.substr(0, static_cast<size_t>(c.pick(int(whole.size())))));
-      return;
-    }
-    case kValid:
-      write_file(path.string(), valid_content(name, c));
-      return;
-    case kOversized:
-      write_file(path.string(), valid_content(name, c) + std::string(kScoreFileLimit, 'x'));
-      return;
-    case kFolder:
-      fs::create_directories(path / "inside");
-      return;
-    case kUnreadable:
-      write_file(path.string(), valid_content(name, c));
-      chmod(path.c_str(), 0);
-      return;
-    default:
-      return;
-  }
-}
-
-void hand_over(const fs::path& path, bool writable) {
-  if (getuid() == 0 && writable) chown(path.c_str(), kNobody, kNobody);
-  chmod(path.c_str(), writable ? 0755 : 0555);
+  if (content == kAbsent) return;
+  if (content == kFolder) return void(fs::create_directories(path / "inside"));
+  std::string bytes = content == kRandom ? c.bytes(size_t(c.pick(300))) : valid_content(name, c);
+  if (content == kTruncated) bytes.resize(size_t(c.pick(int(bytes.size()))));
+  if (content == kOversized) bytes += std::string(kScoreFileLimit, 'x');
+  write_file(path.string(), bytes);
+  if (content == kUnreadable) chmod(path.c_str(), 0);
 }
 
 std::vector<int> scores_of(const std::vector<Score>& rows) {

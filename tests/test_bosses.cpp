@@ -1,6 +1,4 @@
 #include <string>
-#include <tuple>
-#include <vector>
 
 #include "enemies/enemy.h"
 #include "enemies/fortress.h"
@@ -10,8 +8,6 @@
 #include "fx/missile.h"
 #include "fx/shell.h"
 #include "game/director.h"
-#include "game/globals.h"
-#include "shell/sound.h"
 #include "tests/harness.h"
 
 namespace {

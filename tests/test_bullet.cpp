@@ -1,12 +1,5 @@
 #include "fx/bullet.h"
 
-#include <tuple>
-
-#include "fx/player_shots.h"
-#include "game/globals.h"
-#include "game/world.h"
-#include "shell/settings.h"
-#include "shell/sound.h"
 #include "tests/harness.h"
 #include "tests/world_text.h"
 

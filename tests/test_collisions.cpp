@@ -1,14 +1,8 @@
 #include "game/collisions.h"
 
 #include <cstring>
-#include <tuple>
-#include <utility>
-#include <vector>
 
 #include "enemies/enemy.h"
-#include "game/globals.h"
-#include "game/world.h"
-#include "shell/sound.h"
 #include "tests/harness.h"
 #include "tests/world_text.h"
 

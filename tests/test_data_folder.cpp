@@ -6,24 +6,16 @@
 
 #include <csignal>
 #include <cstdlib>
-#include <filesystem>
 #include <random>
-#include <string>
 
 #include "frontend/score_table.h"
 #include "shell/files.h"
-#include "shell/platform.h"
-#include "shell/settings.h"
 #include "shell/startup.h"
 #include "tests/harness.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// Root writes anywhere, so each case runs in a child that drops to this
-// unprivileged user first; the folders it may write are handed to it.
-constexpr uid_t kNobody = 65534;
 
 // kInstalled: writable, but marked as an installation's.
 enum Folder { kMissing, kWritable, kReadOnly, kInstalled };
@@ -45,9 +37,7 @@ struct Layout {
 void give(const fs::path& path, Folder folder) {
   if (folder == kMissing) return;
   fs::create_directories(path);
-  bool writable = folder == kWritable || folder == kInstalled;
-  if (getuid() == 0 && writable) chown(path.c_str(), kNobody, kNobody);
-  chmod(path.c_str(), writable ? 0755 : 0555);
+  hand_over(path, folder == kWritable || folder == kInstalled);
 }
 
 // Start-up's file handling in a child; its findings come back as the exit
@@ -159,7 +149,6 @@ TEST_F(DataFolder, TheFilesLiveBesideTheGameElseInAPerUserFolderElseInMemory) {
     std::string odd = layout.odd_score ? layout.odd_score : "";
     EXPECT_EQ(fs::is_directory(data / kScoreFile), odd == "folder");
     EXPECT_TRUE(odd != "unreadable" || fs::file_size(data / kScoreFile) == 72u);
-    EXPECT_TRUE(per_user || !fs::exists(player / kScoreFile));
   }
   fs::remove_all(fs::path(test_folder()) / "layout");
   fs::remove_all(fs::path(test_folder()) / "said");

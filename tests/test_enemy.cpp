@@ -1,10 +1,5 @@
 #include "enemies/enemy.h"
 
-#include <tuple>
-#include <vector>
-
-#include "fx/explosions.h"
-#include "game/globals.h"
 #include "tests/harness.h"
 #include "tests/world_text.h"
 

@@ -1,14 +1,8 @@
 #include "fx/enemy_shots.h"
 
-#include <tuple>
-#include <utility>
-#include <vector>
-
 #include "enemies/enemy.h"
 #include "fx/bullet.h"
 #include "fx/missile.h"
-#include "game/globals.h"
-#include "shell/settings.h"
 #include "tests/harness.h"
 #include "tests/world_text.h"
 

@@ -1,16 +1,6 @@
 #include "fx/explosions.h"
 
-#include <gtest/gtest.h>
-
-#include <map>
-#include <string>
-#include <vector>
-
 #include "fx/effect.h"
-#include "game/globals.h"
-#include "game/world.h"
-#include "shell/settings.h"
-#include "shell/sound.h"
 #include "tests/harness.h"
 #include "tests/world_text.h"
 

@@ -1,16 +1,6 @@
 #include <SDL.h>
 
-#include <algorithm>
-#include <map>
-#include <vector>
-
 #include "game/game_loop.h"
-#include "game/globals.h"
-#include "game/player.h"
-#include "game/world.h"
-#include "shell/platform.h"
-#include "shell/settings.h"
-#include "shell/sound.h"
 #include "tests/harness.h"
 
 namespace {
@@ -66,31 +56,41 @@ TEST_F(GameLoop, StartFadesOutTheMenuThenDrawsAHundredStarsSpeedThenRowThenColum
   EXPECT_EQ(stars, "....") << screen_dump(0, 69);
 }
 
-TEST_F(GameLoop, EscapeSlidesTheArtInThenFadesToTheScoreboard) {
-  const int escape_frame = kFirstPlayFrame + 5;
-  // The countdown starts at 300 on the frame after the Escape and is printed
-  // before it drops, so frame escape_frame + k shows countdown 301 - k.
-  auto frame_of = [&](int countdown) { return escape_frame + 301 - countdown; };
-  std::vector<std::string> texts;
-  const Played played = play([&](int frame) {
-    if (frame == escape_frame) press_key(TCODK_ESCAPE);
-    if (frame == escape_frame + 1) release_key(TCODK_ESCAPE);
-    if (frame == frame_of(280)) {
-      texts.push_back(screen_text(10, 55, 22));  // the first word at row 280 - 225
-      texts.push_back(screen_text(46, 30, 4));   // the second from column 280 - 234
-    }
-    if (frame == frame_of(250)) {
-      texts.push_back(screen_text(10, 25, 23));
-      texts.push_back(screen_text(16, 30, 20));
-    }
-  });
-  EXPECT_EQ(texts, (std::vector<std::string>{"     __ ___        __ ", "   _",
-                                             "     __  ___        __ ", "    ___        __  _"}));
-  // At 100 the countdown has already dropped to 99; countdown 1 ends in the scoreboard's frame.
-  const auto& fades = played.fades;
-  EXPECT_EQ((std::vector{fades[frame_of(100)], fades[frame_of(2)], fades[frame_of(1)]}),
-            (std::vector{198, 2, 255}));
-  EXPECT_EQ(played.scoreboard, frame_of(1));
+// Escape, or a death without continues, in the game's frame `ended` starts the
+// game-over art's countdown at 300 on the next frame; it is printed before it
+// drops, so frame ended + k shows countdown 301 - k.
+TEST_F(GameLoop, EscapeOrADeathWithoutContinuesSlidesTheArtInThenFadesToTheScoreboard) {
+  const int ended = kFirstPlayFrame + 5;
+  auto frame_of = [&](int countdown) { return ended + 301 - countdown; };
+  for (bool death : {false, true}) {
+    platform_script_begin();
+    reset_console();
+    game = GameGlobals{};
+    std::vector<std::string> texts;
+    const Played played = play([&](int frame) {
+      if (frame == ended && death)
+        std::tie(game.continues_left, game.player_dead) = std::pair(0, true);
+      if (frame == ended && !death) press_key(TCODK_ESCAPE);
+      if (frame == ended + 1 && !death) release_key(TCODK_ESCAPE);
+      if (frame == frame_of(294)) texts.push_back(screen_text(10, 69, 7));  // row 294 - 225
+      if (frame == frame_of(280)) {
+        texts.push_back(screen_text(10, 55, 22));  // the first word at row 280 - 225
+        texts.push_back(screen_text(46, 30, 4));   // the second from column 280 - 234
+      }
+      if (frame == frame_of(250)) {
+        texts.push_back(screen_text(10, 25, 23));
+        texts.push_back(screen_text(16, 30, 20));
+      }
+    });
+    EXPECT_EQ(texts, (std::vector<std::string>{"     __", "     __ ___        __ ", "   _",
+                                               "     __  ___        __ ", "    ___        __  _"}))
+        << death;
+    // At 100 the countdown has already dropped to 99; countdown 1 ends in the scoreboard's frame.
+    const auto& fades = played.fades;
+    EXPECT_EQ((std::vector{fades[frame_of(100)], fades[frame_of(2)], fades[frame_of(1)]}),
+              (std::vector{198, 2, 255}));
+    EXPECT_EQ(played.scoreboard, frame_of(1)) << death;
+  }
 }
 
 // The double-score timer counts the frames that play runs; the first stroke's
@@ -111,19 +111,6 @@ TEST_F(GameLoop, PauseHoldsTheFrameUntilPIsPressedAgainAndLetGo) {
   EXPECT_EQ(during, before);
   EXPECT_EQ((std::vector{timer[pause + 1], timer[pause + 22], timer[pause + 23]}),
             (std::vector{timer[pause], timer[pause], timer[pause] - 1}));
-}
-
-// Sliding up from row 75, the first word of the art reaches row 69 six frames on.
-TEST_F(GameLoop, ADeathWithoutContinuesGoesStraightToTheGameOverArt) {
-  const int death = kFirstPlayFrame + 10;
-  std::string art;
-  play([&](int frame) {
-    if (frame == death - 1) std::tie(game.continues_left, game.player_dead) = std::pair(0, true);
-    if (frame < death + 6) return;
-    art = screen_text(10, 69, 7);
-    platform_script_close_window();
-  });
-  EXPECT_EQ(art, "     __");
 }
 
 TEST_F(GameLoop, VictoryPlays45FramesThenFades126) {
@@ -165,21 +152,6 @@ TEST_F(GameLoop, EndOfFrameBookkeepingStartsClean) {
   });
   EXPECT_EQ(factors, (std::vector<int>{1, 2, 2, 1, 1}));
   EXPECT_EQ(std::tuple(prev, stars), std::tuple(std::pair(12, 34), 0));
-}
-
-TEST_F(GameLoop, PollSetsAndClearsTheFireFlagsFromTheEdges) {
-  auto world = world_create();
-  auto player = player_create(25, 55, player_steer, fire_gun, *world);
-  press_char('z');
-  EXPECT_TRUE(poll_game_input(*player));
-  press_char('x');  // no edge of the fire key: its flag keeps its value
-  poll_game_input(*player);
-  EXPECT_EQ(std::pair(player->fire_held, player->charge_held), std::pair(true, true));
-  release_char('z');
-  poll_game_input(*player);
-  EXPECT_EQ(std::pair(player->fire_held, player->charge_held), std::pair(false, true));
-  press_key(TCODK_ESCAPE);
-  EXPECT_FALSE(poll_game_input(*player));
 }
 
 // A joystick plugged in mid-game is taken up, and one pulled out while its

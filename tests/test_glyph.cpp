@@ -1,6 +1,5 @@
 #include "fx/glyph.h"
 
-#include "shell/settings.h"
 #include "tests/harness.h"
 
 class Glyphs : public GameTest {};

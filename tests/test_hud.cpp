@@ -1,8 +1,5 @@
 #include "game/hud.h"
 
-#include <algorithm>
-
-#include "game/globals.h"
 #include "game/player.h"
 #include "tests/harness.h"
 

@@ -4,10 +4,7 @@
 
 #include <cctype>
 #include <sstream>
-#include <string>
 
-#include "shell/platform.h"
-#include "shell/settings.h"
 #include "tests/harness.h"
 
 namespace {

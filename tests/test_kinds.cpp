@@ -2,20 +2,12 @@
 
 #include <climits>
 #include <initializer_list>
-#include <string>
-#include <tuple>
-#include <utility>
-#include <vector>
 
 #include "enemies/drone.h"
 #include "enemies/enemy.h"
 #include "fx/bullet.h"
-#include "fx/enemy_shots.h"
 #include "fx/missile.h"
 #include "fx/shell.h"
-#include "game/globals.h"
-#include "shell/settings.h"
-#include "shell/sound.h"
 #include "tests/harness.h"
 #include "tests/world_text.h"
 
@@ -71,12 +63,6 @@ class KindTest : public GameTest {
 
   World world;
 };
-
-std::vector<int> sounds() {
-  std::vector<int> out;
-  for (const SoundPlay& p : sound_played()) out.push_back(p.effect);
-  return out;
-}
 
 Drone& spawn(World& world, int x, int y, DroneRoutine move, DroneRoutine fire = drone_fire_none) {
   drone_spawn(x, y, move, fire, world);
@@ -241,7 +227,8 @@ TEST_F(ShellTest, SlowsToAStopBurstsIntoItsRingAndLeavesARedTrailEveryFrame) {
     EXPECT_EQ(
         std::make_tuple(ring, star.motion.x, star.motion.y, star.motion.speed, star.behaviour),
         std::make_tuple(c.ring, shell.motion.x, shell.motion.y, 1.0 * c.ring_speed, bullet_star));
-    EXPECT_EQ(sounds(), (c.loud ? std::vector<int>{13, 14} : std::vector<int>{}));
+    const std::string burst = "14@" + std::to_string(shell.motion.x) + "|";  // where it stops
+    EXPECT_EQ(sounds_text(), c.loud ? "13@25|" + burst : "");
     ASSERT_EQ(w.particles.size(), static_cast<size_t>(c.burst_age + 1));  // one a frame
     const Particle& trail = *w.particles.back();
     EXPECT_EQ(std::make_tuple(trail.life, trail.glyph.ch, trail.motion.speed, trail.glyph.colour),
@@ -254,8 +241,8 @@ TEST_F(ShellTest, ABurstShellTickedBeforeItsRemovalDoesNotBurstAgainAndTrailsThe
   settings.bullet_colour_mode = 1;
   enemy_bullet_spawn(10, 10, 1, 0, shell_eight, world);
   bullet_tick(*world.enemy_bullets.at(0));
-  EXPECT_EQ(std::make_pair(world.enemy_bullets.size(), sounds()),
-            std::make_pair(size_t{9}, std::vector<int>{13, 14}));
+  EXPECT_EQ(std::make_pair(world.enemy_bullets.size(), sounds_text()),
+            std::make_pair(size_t{9}, std::string("13@10|14@10|")));
   // Steps 0 and 6 of the hue cycle: each frame's trail keeps that frame's colour.
   EXPECT_EQ(particles_text(world), "1x. 10,10 0/15 150,236,63 0|1x. 10,10 0/15 160,230,58 0|");
 }

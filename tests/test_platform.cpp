@@ -2,9 +2,7 @@
 
 #include <SDL.h>
 
-#include <filesystem>
 #include <sstream>
-#include <string>
 
 #include "tests/harness.h"
 
@@ -85,10 +83,4 @@ TEST_F(KeyPoll, AltEnterTogglesFullscreenAndNeverReachesTheGameAsEnter) {
         << c.events;
   }
   platform_script_begin();
-}
-
-using Files = GameTest;
-
-TEST_F(Files, AssetsAreFoundBesideTheProgramNotTheWorkingDirectory) {
-  EXPECT_EQ(platform_asset_path("sound/select.wav"), test_folder() + "sound/select.wav");
 }

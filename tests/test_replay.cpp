@@ -1,12 +1,8 @@
 #include "shell/replay.h"
 
 #include <SDL.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
-#include <map>
 
 #include "frontend/score_table.h"
 #include "game/game_loop.h"
@@ -32,21 +28,6 @@ ReplayGame sample_game(uint32_t seed) {
             {{TCODK_CHAR, 'z', kEntryPressed | kEntryShift}, {kEntryClosed, 0, 0}}}},
           {{}, {600, 10, 3, {1, 2, 3, 4, 5, 6, 7, 8}, 0x0123456789abcdefull}}};
   // clang-format on
-}
-
-struct Outcome {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-// Runs the game program with `args`, headless.
-Outcome run_program(const std::string& args) {
-  std::string out = test_folder() + "out.txt", err = test_folder() + "err.txt";
-  std::string command = "SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy '" + program_folder() +
-                        "ember_vortex' " + args + " >'" + out + "' 2>'" + err + "'";
-  int status = std::system(command.c_str());
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, read_file(out), read_file(err)};
 }
 
 // A short game to the script: steering, a tap and a hold of the gun, the
@@ -130,37 +111,6 @@ TEST(ReplayFile, DamagedFilesAreRefusedWithAReason) {
   }
 }
 
-using ReplayProgram = GameTest;
-
-TEST_F(ReplayProgram, AnswersLikeACommandLineProgram) {
-  std::string bad = test_folder() + "bad.replay";
-  write_file(bad, "EVRP\x01\x00\x00\x00\x05");
-  const struct {
-    std::string args;
-    int status;
-    std::string out, err;  // what each stream starts with
-  } cases[] = {
-      {"--help", 0, "usage: ember_vortex", ""},
-      {"--version", 0, "Ember Vortex", ""},
-      {"--bogus", 2, "", "usage: ember_vortex"},
-      {"--record", 2, "", "usage: ember_vortex"},
-      {"--headless", 2, "", "usage: ember_vortex"},
-      {"--headless --replay '" + bad + "'", 2, "",
-       "ember_vortex: " + bad + ": the file is cut short\n"},
-      {"--replay '" + test_folder() + "missing.replay'", 2, "", "ember_vortex: "},
-  };
-  for (const auto& c : cases) {
-    Outcome outcome = run_program(c.args);
-    EXPECT_EQ(outcome.status, c.status) << c.args;
-    EXPECT_EQ(outcome.out.substr(0, c.out.size()), c.out) << c.args;
-    EXPECT_EQ(outcome.err.substr(0, c.err.size()), c.err) << c.args;
-    // A message ending in a newline is the whole of it, one line.
-    if (c.err.ends_with('\n')) {
-      EXPECT_EQ(outcome.err, c.err) << c.args;
-    }
-  }
-}
-
 using Replays = GameTest;
 
 TEST_F(Replays, AScriptedGamePlaysBackToItsDigestsWithTheJoystickAndTheProgram) {
@@ -186,12 +136,12 @@ TEST_F(Replays, AScriptedGamePlaysBackToItsDigestsWithTheJoystickAndTheProgram) 
 
   // The program plays it back the same; with its steering changed it parts
   // from its recording.
-  Outcome outcome = run_program("--headless --replay '" + path + "'");
+  ProgramRun outcome = run_game_program("--headless --replay '" + path + "'");
   EXPECT_EQ(outcome.status, 0) << outcome.err;
   EXPECT_NE(outcome.out.find(trace_line(recorded.digests[1])), std::string::npos) << outcome.out;
   for (InputFrame& frame : replay.games[0].frames) frame.held &= ~kHeldLeft;
   replay_save(path, replay);
-  outcome = run_program("--headless --replay '" + path + "'");
+  outcome = run_game_program("--headless --replay '" + path + "'");
   EXPECT_EQ(outcome.status, 1);
   EXPECT_NE(outcome.err.find("game 1: frame 600 differs from the recording"), std::string::npos)
       << outcome.err;

@@ -1,8 +1,5 @@
 #include "game/score.h"
 
-#include <tuple>
-
-#include "game/globals.h"
 #include "tests/harness.h"
 
 class Scoring : public GameTest {};

@@ -1,14 +1,10 @@
 #include "frontend/score_table.h"
 
-#include <algorithm>
 #include <cstring>
-#include <filesystem>
 
 #include "frontend/scoreboard.h"
 #include "fx/glyph.h"
 #include "shell/input.h"
-#include "shell/platform.h"
-#include "shell/sound.h"
 #include "shell/startup.h"
 #include "tests/harness.h"
 

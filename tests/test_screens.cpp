@@ -1,10 +1,6 @@
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
-#include <functional>
 #include <sstream>
-#include <string>
-#include <vector>
 
 #include "enemies/drone.h"
 #include "frontend/continue_offer.h"
@@ -20,11 +16,7 @@
 #include "fx/glyph.h"
 #include "game/director.h"
 #include "game/game_loop.h"
-#include "game/globals.h"
 #include "shell/input.h"
-#include "shell/platform.h"
-#include "shell/settings.h"
-#include "shell/sound.h"
 #include "tests/harness.h"
 
 namespace {
@@ -201,13 +193,14 @@ TEST_F(Menus, TheLogoRisesAndSlidesInAndTheColourGoesOnAcrossTheCredits) {
   EXPECT_EQ(last, "GoogleTest https://github.com/google/googletest");  // nothing cut
 }
 
-// Exit and Save writes both files, the colour modes unchanged and never the stars.
+// Exit and Save writes both files, the colour modes unchanged and never the
+// stars; a size out of range cycles on to x1.
 TEST_F(Menus, OptionsExitAndSaveWritesBothFiles) {
   // clang-format off
   const struct { const char *before, *steps, *after; int stars; const char* sizes; } cases[] = {
       {"1 0 1 2", "d.d.d.d.d.d.e", "1 0 1 2", 1, "x2 "},
-      {"1 0 1 2", "e.d.e.d.d.d.d.e", "1 0 0 2", 0, "x2 "},
-      {"0 0 0 0", "d.d.e.e.e.d.d.d.e", "0 0 0 0", 1, "x1 x1.5 x2 x1 "}};
+      {"1 0 7 2", "e.d.e.d.d.d.d.e", "1 0 0 2", 0, "x2 "},  // any particles but 0 are on
+      {"0 0 0 5", "d.d.e.e.e.d.d.d.e", "0 0 0 2", 1, "x2 x1 x1.5 x2 "}};
   // clang-format on
   for (const auto& c : cases) {
     platform_script_begin();

@@ -1,13 +1,8 @@
 #include "enemies/waves.h"
 
-#include <string>
-
 #include "enemies/kinds.h"
 #include "enemies/midboss.h"
 #include "game/director.h"
-#include "game/globals.h"
-#include "game/world.h"
-#include "shell/settings.h"
 #include "tests/harness.h"
 #include "tests/world_text.h"
 

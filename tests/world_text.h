@@ -50,13 +50,8 @@ inline std::string runs(const std::vector<std::pair<std::string, int>>& things) 
 
 // " x,y " of a cell, and " x,y speed/" of a mover.
 inline std::string at(const Motion& m, bool speed = false) {
-  std::string out = " ";
-  out += std::to_string(m.x);
-  out += ',';
-  out += std::to_string(m.y);
-  out += ' ';
-  if (speed) out += std::to_string(static_cast<int>(m.speed)) + "/";
-  return out;
+  return " " + std::to_string(m.x) + "," + std::to_string(m.y) + " " +
+         (speed ? std::to_string(static_cast<int>(m.speed)) + "/" : "");
 }
 
 }  // namespace world_text
