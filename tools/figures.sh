@@ -6,7 +6,7 @@
 # - Start-up to the first menu frame: the real, unchanged executable in a real
 #   window under Xvfb, five starts. The game is started with libfirst_flush.so
 #   preloaded (tools/first_flush.cpp), which wraps libtcod's
-#   TCOD_console_flush and writes the wall clock when the first flush (the
+#   TCOD_console_flush_ex and writes the wall clock when the first flush (the
 #   title menu's first frame) has returned; the clock is read just before the
 #   shell starts the game, so a fork and an exec are counted too. Nothing is
 #   added to the game; watching the window map from outside would stop the
