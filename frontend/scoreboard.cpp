@@ -1,6 +1,6 @@
 #include "frontend/scoreboard.h"
 
-#include <string>
+#include <vector>
 
 #include "frontend/score_table.h"
 #include "fx/glyph.h"
@@ -18,18 +18,19 @@ constexpr int kFirstRowY = 20;
 
 // A name from a file may hold any byte: a line break or one of libtcod's
 // colour codes (1 to 8) would break the row, so every control byte shows as '?'.
-std::string shown_name(const Score& row) {
-  std::string name = row.name;
-  for (char& c : name) {
-    if (static_cast<unsigned char>(c) < ' ') c = '?';
+void make_names_printable(std::vector<Score>& rows) {
+  for (Score& row : rows) {
+    for (char* c = row.name; *c != '\0'; ++c) {
+      if (static_cast<unsigned char>(*c) < ' ') *c = '?';
+    }
   }
-  return name;
 }
 }  // namespace
 
 void scoreboard_show() {
   TCOD_console_set_alignment(nullptr, TCOD_LEFT);
   auto rows = score_table_read();
+  make_names_printable(rows);
   for (int k = 0; !platform_window_closed(); ++k) {
     TCOD_console_set_default_background(nullptr, TCOD_black);
     TCOD_console_set_default_foreground(nullptr, cycle_colour(k));
@@ -39,7 +40,7 @@ void scoreboard_show() {
     for (size_t i = 0; i < rows.size() && kFirstRowY + static_cast<int>(i) < kScreenHeight; ++i) {
       const Score& row = rows[i];
       console_print(kRowX, kFirstRowY + static_cast<int>(i), "%2d:  %3s %010d %d",
-                    static_cast<int>(i) + 1, shown_name(row).c_str(), row.score, row.hits);
+                    static_cast<int>(i) + 1, row.name, row.score, row.hits);
     }
     platform_flush();
     platform_poll_key(TCOD_KEY_PRESSED | TCOD_KEY_RELEASED);
