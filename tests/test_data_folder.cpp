@@ -19,65 +19,21 @@ namespace {
 
 // kInstalled: writable, but marked as an installation's.
 enum Folder { kMissing, kWritable, kReadOnly, kInstalled };
+enum OddScore { kNone, kFolderInPlace, kUnreadable };
 
 struct Layout {
   const char* name;
-  Folder beside;             // data/ beside the game
-  const char* beside_prefs;  // installed userprefs.data, or null
-  Folder per_user;           // the XDG data home
-  const char* player_prefs;  // the player's own userprefs.data, or null
-  const char* odd_score;     // "folder" or "unreadable": the score file beside the game
-  // What start-up made of it.
-  const char* home;  // "beside", "per-user" or "memory"
-  int colour_mode;   // the settings it read
-  size_t rows;       // the table it shows
-  bool said_why;     // one line on standard error
+  Folder beside, per_user;  // data/ beside the game; the XDG data home
+  bool player_prefs;        // "0 0 0 0" in the player's own folder
+  OddScore odd;             // the score file beside the game
+  DataHome home;            // where start-up put the files
+  int colour_mode;          // the settings it read
 };
 
 void give(const fs::path& path, Folder folder) {
   if (folder == kMissing) return;
   fs::create_directories(path);
   hand_over(path, folder == kWritable || folder == kInstalled);
-}
-
-// Start-up's file handling in a child; its findings come back as the exit
-// status's bits and the files it leaves behind.
-struct Outcome {
-  std::string home;
-  int colour_mode = -1;
-  size_t rows = 0;
-  bool said_why = false;
-};
-
-Outcome start_in_child(const fs::path& base, const fs::path& xdg, const fs::path& said) {
-  pid_t child = fork();
-  if (child == 0) {
-    if (getuid() == 0 && (setgid(kNobody) != 0 || setuid(kNobody) != 0)) _exit(99);
-    freopen(said.c_str(), "w", stderr);
-    setenv("XDG_DATA_HOME", xdg.c_str(), 1);
-    platform_set_base_path(base.string());
-    data_folder_reset();
-    DataHome home = data_folder_choose();
-    settings_load();
-    startup_score_file();
-    int rows = static_cast<int>(score_table_read().size());
-    std::fflush(stderr);
-    int where = files_in_memory() ? static_cast<int>(DataHome::memory) : static_cast<int>(home);
-    _exit(where * 64 + settings.colour_mode * 32 + rows);
-  }
-  int status = 0;
-  waitpid(child, &status, 0);
-  Outcome outcome;
-  if (!WIFEXITED(status) || WEXITSTATUS(status) == 99) return outcome;
-  int bits = WEXITSTATUS(status);
-  const char* homes[] = {"beside", "per-user", "memory"};
-  outcome.home = homes[bits / 64];
-  outcome.colour_mode = (bits / 32) % 2;
-  outcome.rows = static_cast<size_t>(bits % 32);
-  std::string text = read_file(said.string());
-  outcome.said_why = !text.empty() && text.find('\n') == text.size() - 1 &&
-                     text.find("will not be kept") != std::string::npos;
-  return outcome;
 }
 
 }  // namespace
@@ -87,37 +43,33 @@ using DataFolder = GameTest;
 // Where the player's files go in a build, a portable copy, an installation
 // the player cannot write, and with nothing writable at all.
 TEST_F(DataFolder, TheFilesLiveBesideTheGameElseInAPerUserFolderElseInMemory) {
+  using enum DataHome;
   const Layout layouts[] = {
-      {"build", kMissing, nullptr, kWritable, nullptr, nullptr, "beside", 0, 20, false},
-      {"portable", kWritable, "1 0 0 0", kWritable, nullptr, nullptr, "beside", 1, 20, false},
-      {"installed", kReadOnly, "1 0 0 0", kWritable, nullptr, nullptr, "per-user", 1, 20, false},
-      {"installed, writable by the player", kInstalled, "1 0 0 0", kWritable, nullptr, nullptr,
-       "per-user", 1, 20, false},
-      {"installed, player's own settings", kReadOnly, "1 0 0 0", kWritable, "0 0 0 0", nullptr,
-       "per-user", 0, 20, false},
-      {"nothing writable", kReadOnly, "1 0 0 0", kReadOnly, nullptr, nullptr, "memory", 1, 20,
-       true},
-      {"no per-user folder can be made", kReadOnly, nullptr, kMissing, nullptr, nullptr, "memory",
-       0, 20, true},
-      {"a folder in the score file's place", kWritable, nullptr, kWritable, nullptr, "folder",
-       "memory", 0, 20, true},
-      {"an unreadable score file", kWritable, nullptr, kWritable, nullptr, "unreadable", "memory",
-       0, 20, true},
+      {"build", kMissing, kWritable, false, kNone, beside, 0},
+      {"portable", kWritable, kWritable, false, kNone, beside, 1},
+      {"installed", kReadOnly, kWritable, false, kNone, per_user, 1},
+      {"installed, writable by the player", kInstalled, kWritable, false, kNone, per_user, 1},
+      {"installed, player's own settings", kReadOnly, kWritable, true, kNone, per_user, 0},
+      {"nothing writable", kReadOnly, kReadOnly, false, kNone, memory, 1},
+      {"no per-user folder can be made", kReadOnly, kMissing, false, kNone, memory, 1},
+      {"a folder in the score file's place", kWritable, kWritable, false, kFolderInPlace, memory,
+       1},
+      {"an unreadable score file", kWritable, kWritable, false, kUnreadable, memory, 1},
   };
+  const fs::path root = fs::path(test_folder()) / "layout";
   for (const Layout& layout : layouts) {
     SCOPED_TRACE(layout.name);
-    fs::path root = fs::path(test_folder()) / "layout";
     fs::remove_all(root);
     fs::path base = root / "game", data = base / "data", xdg = root / "xdg";
+    fs::path player = xdg / "ember-vortex";
     give(root, kReadOnly);
     give(base, layout.beside == kMissing ? kWritable : kReadOnly);
     if (layout.beside != kMissing) {
       fs::create_directories(data);
-      if (layout.beside_prefs) write_file((data / kSettingsFile).string(), layout.beside_prefs);
+      write_file((data / kSettingsFile).string(), "1 0 0 0");
       if (layout.beside == kInstalled) write_file((data / kInstalledMark).string(), "");
-      if (layout.odd_score && std::string(layout.odd_score) == "folder") {
-        fs::create_directories(data / kScoreFile / "x");
-      } else if (layout.odd_score) {
+      if (layout.odd == kFolderInPlace) fs::create_directories(data / kScoreFile / "x");
+      if (layout.odd == kUnreadable) {
         write_file((data / kScoreFile).string(), std::string(24 * 3, 'K'));
         chmod((data / kScoreFile).c_str(), 0);
       }
@@ -125,33 +77,36 @@ TEST_F(DataFolder, TheFilesLiveBesideTheGameElseInAPerUserFolderElseInMemory) {
     }
     give(xdg, layout.per_user);
     if (layout.player_prefs) {
-      give(xdg / "ember-vortex", kWritable);
-      write_file((xdg / "ember-vortex" / kSettingsFile).string(), layout.player_prefs);
+      give(player, kWritable);
+      write_file((player / kSettingsFile).string(), "0 0 0 0");
     }
-    fs::path said = fs::path(test_folder()) / "said";
-    give(said, kWritable);
 
-    Outcome outcome = start_in_child(base, xdg, said / "stderr");
-    EXPECT_EQ(outcome.home, layout.home);
-    EXPECT_EQ(outcome.colour_mode, layout.colour_mode);
-    EXPECT_EQ(outcome.rows, layout.rows);
-    EXPECT_EQ(outcome.said_why, layout.said_why);
-
-    // An installation is seeded into the player's folder and never written.
-    fs::path player = xdg / "ember-vortex";
-    bool per_user = std::string(layout.home) == "per-user";
-    EXPECT_EQ(fs::exists(player / kScoreFile), per_user);
-    if (per_user && !layout.player_prefs) {
-      EXPECT_EQ(read_file((player / kSettingsFile).string()), layout.beside_prefs);
-    }
-    EXPECT_TRUE(!per_user || !fs::exists(data / kScoreFile));
+    // Start-up's file handling, as nobody.
+    setenv("XDG_DATA_HOME", xdg.c_str(), 1);
+    platform_set_base_path(base.string());
+    data_folder_reset();
+    testing::internal::CaptureStderr();
+    ASSERT_TRUE(getuid() != 0 || seteuid(kNobody) == 0);
+    DataHome home = data_folder_choose();
+    settings_load();
+    startup_score_file();
+    size_t rows = score_table_read().size();
+    ASSERT_EQ(seteuid(getuid()), 0);
+    std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(files_in_memory() ? memory : home, layout.home);
+    EXPECT_EQ(settings.colour_mode, layout.colour_mode);
+    EXPECT_EQ(rows, size_t{kScoreTableRows});
+    // Only a game that keeps nothing says so, in one line.
+    bool said_why =
+        std::count(said.begin(), said.end(), '\n') == 1 && said.ends_with("will not be kept\n");
+    EXPECT_EQ(said_why, layout.home == memory);
+    // An installation is never written: the scores go to the player's folder.
+    EXPECT_EQ(fs::exists(player / kScoreFile), layout.home == per_user);
     // A score file start-up could not read is left as it was.
-    std::string odd = layout.odd_score ? layout.odd_score : "";
-    EXPECT_EQ(fs::is_directory(data / kScoreFile), odd == "folder");
-    EXPECT_TRUE(odd != "unreadable" || fs::file_size(data / kScoreFile) == 72u);
+    EXPECT_EQ(fs::is_directory(data / kScoreFile), layout.odd == kFolderInPlace);
+    EXPECT_TRUE(layout.odd != kUnreadable || fs::file_size(data / kScoreFile) == 72u);
   }
-  fs::remove_all(fs::path(test_folder()) / "layout");
-  fs::remove_all(fs::path(test_folder()) / "said");
+  fs::remove_all(root);
 }
 
 namespace {
@@ -190,24 +145,22 @@ TEST_F(DataFolder, AKilledSaveLeavesEachFileOldOrNewAndWhole) {
   std::uniform_int_distribution<int> moment_us(0, 20000);
   int saves_seen = 0;
   for (int kill_no = 0; kill_no < kKills; ++kill_no) {
+    SCOPED_TRACE("after kill " + std::to_string(kill_no));
     pid_t child = fork();
     if (child == 0) save_for_ever();
     usleep(static_cast<useconds_t>(moment_us(random)));
     kill(child, SIGKILL);
     waitpid(child, nullptr, 0);
 
-    std::string table = read_file(data_file(kScoreFile));
-    ASSERT_EQ(table.size(), 24u * kScoreTableRows) << "after kill " << kill_no;
+    ASSERT_EQ(read_file(data_file(kScoreFile)).size(), 24u * kScoreTableRows);
     std::vector<int> scores;
     for (const Score& row : score_table_read()) scores.push_back(row.score);
-    ASSERT_EQ(scores, table_under(scores.front())) << "after kill " << kill_no;
+    ASSERT_EQ(scores, table_under(scores.front()));
     saves_seen = scores.front() - 100000;
-
     std::string prefs = read_file(data_file(kSettingsFile));
     ASSERT_TRUE(prefs == "0 0 0 0" || prefs == "0 0 1 1") << prefs;
     std::string keys = read_file(data_file(kControlsFile));
-    ASSERT_EQ(keys.size(), sizeof(Controls));
-    ASSERT_TRUE(keys[0] == 'z' || keys[0] == 'q');
+    ASSERT_TRUE(keys.size() == sizeof(Controls) && (keys[0] == 'z' || keys[0] == 'q'));
   }
   // The kills must have landed amid the saves, not before the first one.
   EXPECT_GT(saves_seen, kKills / 4);
