@@ -1,7 +1,6 @@
 #pragma once
-// What the fuzz targets share: a data folder that lives in memory, so the real
-// readers take the fuzzer's bytes with no disk I/O, and a check that ends the
-// run (libFuzzer keeps the input) when a property breaks.
+// A data folder in memory, so the real readers take the fuzzer's bytes with no
+// disk I/O, and a check that ends the run (libFuzzer keeps the input).
 
 #include <cstdint>
 #include <cstdio>
@@ -21,8 +20,7 @@
     }                                                                              \
   } while (0)
 
-// A folder that does not exist: a path the memory mode failed to catch would
-// find nothing there rather than the developer's own files.
+// A folder that does not exist, lest a path memory mode missed find real files.
 inline std::string fuzz_data_path(const std::string& name) {
   platform_set_base_path("/nonexistent/ember_vortex_fuzz/");
   return data_path(name.c_str());

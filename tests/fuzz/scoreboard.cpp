@@ -1,6 +1,5 @@
 // The scoreboard drawn from data/scoreDat.data: whatever bytes a name holds,
-// each row keeps its layout (a name is three cells, the score and hits stay
-// in their columns) and nothing is drawn below the last row.
+// each row keeps its columns and nothing is drawn below the last row.
 
 #include <libtcod.h>
 

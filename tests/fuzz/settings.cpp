@@ -2,8 +2,11 @@
 // file's first bytes gives, and they survive a save and a load.
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdlib>
 #include <iterator>
 #include <optional>
+#include <string>
 
 #include "shell/settings.h"
 #include "tests/fuzz/fuzz_files.h"
@@ -12,25 +15,13 @@ namespace {
 
 constexpr size_t kReadLimit = 256;  // the reader looks no further
 
-// fscanf's "%d": blanks, one optional sign, at least one digit. A number
-// beyond 32 bits is unreadable.
-std::optional<int32_t> strict_field(const uint8_t*& at, const uint8_t* end) {
-  auto blank = [](uint8_t c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
-  while (at < end && blank(*at)) ++at;
-  bool negative = at < end && *at == '-';
-  if (at < end && (*at == '-' || *at == '+')) ++at;
-  int64_t value = 0;
-  bool digits = false, too_big = false;
-  for (; at < end && *at >= '0' && *at <= '9'; ++at) {
-    digits = true;
-    value = value * 10 + (*at - '0');
-    if (value > int64_t{INT32_MAX} + 1) {
-      too_big = true;
-      value = 0;
-    }
-  }
-  if (negative) value = -value;
-  if (!digits || too_big || value > INT32_MAX) return std::nullopt;
+// fscanf's "%d" is strtol's: a number beyond 32 bits is unreadable.
+std::optional<int32_t> strict_field(const char*& at) {
+  char* end = nullptr;
+  errno = 0;
+  long long value = std::strtoll(at, &end, 10);
+  if (end == at || errno == ERANGE || value < INT32_MIN || value > INT32_MAX) return std::nullopt;
+  at = end;
   return static_cast<int32_t>(value);
 }
 
@@ -42,11 +33,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   settings_load();
   int32_t* fields[] = {&settings.colour_mode, &settings.bullet_colour_mode, &settings.particles,
                        &settings.screen_size};
-  const uint8_t* at = data;
-  const uint8_t* end = data + std::min(size, kReadLimit);
+  const std::string text(reinterpret_cast<const char*>(data), std::min(size, kReadLimit));
+  const char* at = text.c_str();
   bool readable = true;
   for (int32_t* field : fields) {
-    std::optional<int32_t> expected = readable ? strict_field(at, end) : std::nullopt;
+    std::optional<int32_t> expected = readable ? strict_field(at) : std::nullopt;
     readable = expected.has_value();
     FUZZ_CHECK(*field == expected.value_or(0));
   }
