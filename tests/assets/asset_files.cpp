@@ -1,10 +1,6 @@
 #include "asset_files.h"
 
-#include <SDL.h>
-
 #include <cstdlib>
-#include <memory>
-#include <stdexcept>
 
 namespace assettest {
 namespace {
@@ -16,10 +12,9 @@ namespace {
 
 }  // namespace
 
+// As SDL_GetBasePath finds the game's folder on Linux.
 std::filesystem::path asset_dir() {
-  std::unique_ptr<char, decltype(&SDL_free)> base(SDL_GetBasePath(), &SDL_free);
-  if (!base) throw std::runtime_error("SDL_GetBasePath failed");
-  return base.get();
+  return std::filesystem::read_symlink("/proc/self/exe").parent_path();
 }
 
 }  // namespace assettest
