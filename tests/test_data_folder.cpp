@@ -19,7 +19,7 @@ namespace {
 
 // kInstalled: writable, but marked as an installation's.
 enum Folder { kMissing, kWritable, kReadOnly, kInstalled };
-enum OddScore { kNone, kFolderInPlace, kUnreadable };
+enum OddScore { kNone, kEmpty, kFolderInPlace, kUnreadable };
 
 struct Layout {
   const char* name;
@@ -54,6 +54,7 @@ TEST_F(DataFolder, TheFilesLiveBesideTheGameElseInAPerUserFolderElseInMemory) {
       {"no per-user folder can be made", kReadOnly, kMissing, false, kNone, memory, 1},
       {"a folder in the score file's place", kWritable, kWritable, false, kFolderInPlace, memory,
        1},
+      {"an empty score file", kWritable, kWritable, false, kEmpty, beside, 1},
       {"an unreadable score file", kWritable, kWritable, false, kUnreadable, memory, 1},
   };
   const fs::path root = fs::path(test_folder()) / "layout";
@@ -68,6 +69,7 @@ TEST_F(DataFolder, TheFilesLiveBesideTheGameElseInAPerUserFolderElseInMemory) {
       fs::create_directories(data);
       write_file((data / kSettingsFile).string(), "1 0 0 0");
       if (layout.beside == kInstalled) write_file((data / kInstalledMark).string(), "");
+      if (layout.odd == kEmpty) write_file((data / kScoreFile).string(), "");
       if (layout.odd == kFolderInPlace) fs::create_directories(data / kScoreFile / "x");
       if (layout.odd == kUnreadable) {
         write_file((data / kScoreFile).string(), std::string(24 * 3, 'K'));
