@@ -89,10 +89,9 @@ TEST_F(KindTest, DartsBendFromAge51To109ByTheirSpawnRowAndFireAShellOfEightAt65)
 }
 
 TEST_F(KindTest, PodsSettleThenLaunchByTheirSpawnRowTurningLeftAndFireTwoAimedTrios) {
-  for (auto [row, h] : {std::pair{1, 180}, std::pair{2, 150}, std::pair{5, 120}}) {
+  for (auto [row, h] : {std::pair{1, 180}, std::pair{2, 150}, std::pair{5, 120}})
     play(kind_pod, 30, row, {{89, 8, 90, 0, -1}, {90, 40, h, 0, -1}, {119, 40, h - 29, 0, -1},
                              {120, 40, h - 30, 3, 17}, {170, 40, h - 80, 6, 17}});
-  }
 }
 
 TEST_F(KindTest, GunshipCrawlsDownAndFansFiveStarsEvery140FramesFromAge140) {
