@@ -105,7 +105,8 @@ TEST_F(Midboss, ArrivesWithItsWingsDescendsHoldingFireFiresItsCycleAndTimesOutWo
       {210, 17, {{3, 8, 40, 67, star}, {3, 8, 40, 90, star}, {3, 8, 40, 112, star}}},
       {250, 0, {{4, 1, 50, 270, homing_swing}}},
       {608, 18, {{4, 9, 45, 38, star}, {2, 9, 45, 142, star}}},
-      {1050, 13, {{3, 7, 64, -138, shell_aimed}}}};  // at the ship's cell, (0, 0), from (23, 20)
+      {1050, 13, {{3, 7, 64, -138, shell_aimed}}},  // at the ship's cell, (0, 0), from (23, 20)
+      {1100, 13, {{3, 7, 64, -130, shell_aimed}}}};  // and from (18, 21)
   // clang-format on
   for (const auto& f : frames) {
     run_to(f.age);
@@ -113,8 +114,8 @@ TEST_F(Midboss, ArrivesWithItsWingsDescendsHoldingFireFiresItsCycleAndTimesOutWo
     EXPECT_EQ(first_sound(), f.sound) << f.age;
   }
   EXPECT_EQ(first_shot(), 64);  // silent while it descends
-  // 12.5 sin(787.5 - 150) and 12.5 sin(3150 + 45), truncated.
-  EXPECT_EQ(std::pair(boss.motion.vx, boss.motion.vy), std::pair(-12.0, -8.0));
+  // 12.5 sin(825 - 150) and 12.5 sin(3300 + 45), truncated.
+  EXPECT_EQ(std::pair(boss.motion.vx, boss.motion.vy), std::pair(-8.0, 12.0));
 
   run_to(2339);
   EXPECT_EQ(game.boss_timer, 1);
