@@ -12,21 +12,16 @@ const TCOD_color_t kShipColour = TCOD_orange;
 
 class Collisions : public GameTest {
  protected:
-  void SetUp() override {
-    GameTest::SetUp();
-    fresh();
-  }
-
-  // A new game: the ship in play at (x, y), where it also was last frame.
-  void fresh(int x = 20, int y = 40) {
+  // A new game: the ship in play at (20, 40), where it also was last frame.
+  void fresh() {
     world = World{};
     score = Score{};
-    ship = Player{
-        .world = &world, .motion = motion_create(x, y, 0, 0), .glyph = glyph_new(kShipColour, 'M')};
+    ship = Player{.world = &world,
+                  .motion = motion_create(20, 40, 0, 0),
+                  .glyph = glyph_new(kShipColour, 'M')};
     game = GameGlobals{};
     game.player_alive = true;
-    game.player_x = game.player_prev_x = x;
-    game.player_y = game.player_prev_y = y;
+    std::tie(game.player_prev_x, game.player_prev_y) = std::pair(20, 40);
     sound_clear_played();
     reset_console();
   }
@@ -51,9 +46,11 @@ class Collisions : public GameTest {
     return enemy;
   }
 
-  static std::string lives(const EntityList<Bullet>& list, int Bullet::*field = &Bullet::life) {
+  // A field of each record in a list, as "a b c ".
+  template <class T>
+  static std::string text(const EntityList<T>& list, int T::*field) {
     std::string out;
-    for (const auto& b : list) out += std::to_string((*b).*field) + " ";
+    for (const auto& record : list) out += std::to_string((*record).*field) + " ";
     return out;
   }
 
@@ -62,41 +59,53 @@ class Collisions : public GameTest {
   Score score;
 };
 
-TEST_F(Collisions, EnemyFireHitsTheShipsCellAndBulletsItsPreviousCellTooWhileInPlay) {
+TEST_F(Collisions, FireHitsTheShipsCellBulletsItsPreviousCellTooAndBodiesEmptyTheShield) {
+  // At (x, y): a bullet, a missile, an enemy whose solid cell has a space above and below, or
+  // both a bullet and that enemy (the bullet counts first); in play or not; the shield after.
   // clang-format off
-  const struct { bool missile; int x, y; bool alive, hits; } cases[] = {
-      {false, 20, 41, true, true}, {false, 21, 41, true, false}, {false, 20, 40, true, true},
-      {true, 20, 41, true, false}, {true, 20, 40, true, true},   {false, 20, 40, false, false}};
+  const std::tuple<char, int, int, bool, int> cases[] = {
+      {'b', 20, 41, true, 80},  {'b', 21, 41, true, 100}, {'b', 20, 40, true, 80},
+      {'m', 20, 41, true, 100}, {'m', 20, 40, true, 80},  {'b', 20, 40, false, 100},
+      {'e', 20, 40, true, 0},   {'e', 20, 39, true, 0},   {'e', 20, 38, true, 100},
+      {'e', 19, 39, true, 100}, {'s', 20, 40, true, 80}};
   // clang-format on
-  for (const auto& c : cases) {
+  for (const auto& [what, x, y, alive, shield] : cases) {
     fresh();
-    game.player_alive = c.alive;
+    game.player_alive = alive;
     game.player_prev_y = 41;  // the ship just moved up from (20, 41)
-    Bullet& fire = shot(c.missile ? world.enemy_missiles : world.enemy_bullets, c.x, c.y, 10, 18);
+    if (what != 'e') shot(what == 'm' ? world.enemy_missiles : world.enemy_bullets, x, y, 5, 1);
+    if (what == 'e' || what == 's') add_enemy(x, y, {" ", "#", " "});
     run_collisions(world, ship, score);
-    EXPECT_EQ(std::pair(ship.shield, fire.life <= 0), std::pair(c.hits ? 80 : 100, c.hits))
-        << "case " << &c - cases;
+    EXPECT_EQ(std::pair(ship.shield, game.player_alive), std::pair(shield, alive && shield > 0))
+        << what << " at " << x << ", " << y;
   }
 }
 
-TEST_F(Collisions, ATouchCostsOneHitUnlessInvulnerableOrHitThisFrameAndAlwaysClearsEnemyFire) {
-  const std::pair<int, bool> cases[] = {{0, false}, {5, false}, {0, true}};
-  for (auto [invulnerable, hit_before] : cases) {
-    const bool costs = invulnerable == 0 && !hit_before;
+TEST_F(Collisions, AHitCostsTwentyWarnsAtFortyAndTwentyAndAlwaysClearsEnemyFire) {
+  const std::string hit = "hit 30 20,40 o|";
+  // Invulnerable frames, hit this frame, shield; the hit's sounds and effects, if it costs.
+  // clang-format off
+  const std::tuple<int, bool, int, std::string> cases[] = {
+      {0, false, 100, "3@20|" + hit},    {5, false, 100, ""}, {0, true, 100, ""},
+      {0, false, 60, "3@20|24|" + hit},  {0, false, 40, "3@20|25|" + hit},
+      {0, false, 20, "3@20|death 50 20,40 o|" + hit}};
+  // clang-format on
+  for (const auto& [invulnerable, hit_before, shield, left] : cases) {
+    SCOPED_TRACE(testing::Message() << invulnerable << " " << hit_before << " " << shield);
+    const bool costs = !left.empty();
     fresh();
-    score.multiplier = 2.0;
-    game.invulnerable_timer = invulnerable;
-    ship.hit_this_frame = hit_before;
+    std::tie(ship.shield, ship.hit_this_frame, score.multiplier) =
+        std::tuple(shield, hit_before, 2.0);
+    std::tie(game.invulnerable_timer, game.double_score_timer) = std::pair(invulnerable, 300);
     for (int k = 0; k < 2; ++k) shot(world.enemy_bullets, 20, 40, 5, 1);
     shot(world.enemy_bullets, 3, 3, 5, 1);
     shot(world.enemy_missiles, 40, 10, 10, 18);
     run_collisions(world, ship, score);
-    SCOPED_TRACE(::testing::Message() << "invulnerable " << invulnerable << ", hit " << hit_before);
-    EXPECT_EQ(std::tuple(ship.shield, score.multiplier, ship.cooldown, game.invulnerable_timer,
-                         ship.hit_this_frame),
-              std::tuple(costs ? 80 : 100, costs ? 1.5 : 2.0, costs ? 30 : 0,
-                         costs ? 30 : invulnerable, true));
-    EXPECT_EQ(sounds_text() + effects_text(world), costs ? "3@20|hit 30 20,40 o|" : "");
+    EXPECT_EQ(std::tuple(ship.shield, ship.cooldown, game.invulnerable_timer, ship.hit_this_frame,
+                         game.double_score_timer),
+              std::tuple(shield - 20 * costs, costs ? 30 : 0, costs ? 30 : invulnerable, true,
+                         shield == 20 ? 0 : 300));
+    EXPECT_EQ(sounds_text() + effects_text(world), left);
     glyph_draw(glyph_new(TCOD_white, '*'), 3, 3);
     EXPECT_EQ(cell_bg(3, 3), costs ? kShipColour : TCOD_black);  // the screen flashes
 
@@ -106,55 +115,16 @@ TEST_F(Collisions, ATouchCostsOneHitUnlessInvulnerableOrHitThisFrameAndAlwaysCle
   }
 }
 
-TEST_F(Collisions, ShieldsFortyAndTwentyWarnAndTheFifthHitDestroysTheShip) {
-  game.double_score_timer = 300;
-  const std::string hit = "hit 30 20,40 o|",
-                    sounds[] = {"3@20|", "3@20|", "3@20|24|", "3@20|25|", "3@20|"};
-  for (int k = 0; k < 5; ++k) {
-    ship.hit_this_frame = false;
-    game.invulnerable_timer = 0;
-    sound_clear_played();
-    player_hit(ship, 5, score);
-    EXPECT_EQ(std::tuple(ship.shield, sounds_text(), game.player_alive),
-              std::tuple(80 - 20 * k, sounds[k], k < 4))
-        << "hit " << k + 1;
-  }
-  EXPECT_EQ(game.double_score_timer, 0);
-  EXPECT_EQ(effects_text(world), hit + hit + hit + hit + "death 50 20,40 o|" + hit);
-}
-
-TEST_F(Collisions, EnemyBodiesEmptyTheShieldOnASolidCellOrTheSpaceAboveOne) {
-  for (auto [x, y, shield] : {std::tuple{20, 38, 100}, {21, 39, 100}, {20, 39, 0}, {20, 40, 0}}) {
-    fresh(x, y);
-    Enemy& enemy = add_enemy(19, 38, {"   ", "   ", " # "});
-    run_collisions(world, ship, score);
-    EXPECT_EQ(std::tuple(ship.shield, game.player_alive, enemy.hp),
-              std::tuple(shield, shield > 0, 100))
-        << x << ", " << y;
-  }
-  // Enemy bullets come first, so a ram in the same frame as a shot is ignored.
-  fresh();
-  add_enemy(20, 40, {"#"});
-  shot(world.enemy_bullets, 20, 40, 5, 1);
-  run_collisions(world, ship, score);
-  EXPECT_EQ(ship.shield, 80);
-}
-
 TEST_F(Collisions, PlayerBulletsWearDronesThenEnemiesThenMissiles) {
-  Drone& drone = add(world.drones, 5, 5);
-  Drone& twin = add(world.drones, 5, 5);
-  Enemy& under_drones = add_enemy(5, 5, {"#"});
-  Enemy& enemy = add_enemy(10, 10, {"   ", " # ", "   "});
-  Enemy& shielded = add_enemy(30, 10, {" ", "#"});
-  shielded.invulnerable = true;
-  Enemy& beneath = add_enemy(30, 11, {"#"});
-  Enemy& first = add_enemy(40, 20, {"##"});
-  Enemy& second = add_enemy(40, 20, {"##"});
-  Bullet& missile = shot(world.enemy_missiles, 8, 8, 10, 18);
-  Bullet& aside = shot(world.enemy_missiles, 9, 8, 10, 18);
-  // Drones cost one life a hit, while there is some; a solid cell or a space above one hits, a
-  // space above a space or outside does not; the invulnerable enemy and the first of a pair spend
-  // the bullet for what lies beneath; missiles need no life on either side.
+  fresh();
+  for (int k = 0; k < 2; ++k) add(world.drones, 5, 5);
+  add_enemy(5, 5, {"#"});
+  add_enemy(10, 10, {"   ", " # ", "   "});
+  add_enemy(30, 10, {" ", "#"}).invulnerable = true;
+  add_enemy(30, 11, {"#"});
+  for (int k = 0; k < 2; ++k) add_enemy(40, 20, {"##"});
+  for (int x : {8, 9}) shot(world.enemy_missiles, x, 8, 10, 18);
+  // A drone costs a bullet one life while it has some; the first enemy touched spends the bullet.
   // clang-format off
   const int cases[][4] = {{5, 5, 4, 1},   {5, 5, 10, 2},  {6, 5, 4, 1},       {11, 10, 4, 1},
                           {10, 10, 4, 1}, {11, 11, 4, 1}, {11, 12, 4, 1},     {11, 9, 4, 1},
@@ -163,16 +133,17 @@ TEST_F(Collisions, PlayerBulletsWearDronesThenEnemiesThenMissiles) {
   // clang-format on
   for (const auto& [x, y, damage, life] : cases) shot(world.player_bullets, x, y, damage, life);
   run_collisions(world, ship, score);
-  EXPECT_EQ(lives(world.player_bullets), "0 0 1 0 1 0 1 1 0 0 0 0 1 0 -1 ");
-  EXPECT_EQ((std::vector<int>{drone.hp, twin.hp, under_drones.hp, enemy.hp, shielded.hp, beneath.hp,
-                              first.hp, second.hp, missile.life, aside.life}),
-            (std::vector<int>{-9, -5, 100, 92, 100, 100, -400, 100, 10, 18}));
+  EXPECT_EQ(text(world.player_bullets, &Bullet::life), "0 0 1 0 1 0 1 1 0 0 0 0 1 0 -1 ");
+  EXPECT_EQ(text(world.drones, &Drone::hp) + text(world.enemies, &Enemy::hp) +
+                text(world.enemy_missiles, &Bullet::life),
+            "-9 -5 100 92 100 100 -400 100 10 18 ");
 }
 
 TEST_F(Collisions, BombShotsCancelFireInTheirBlockForAGrazeButSpareDronesAndEnemies) {
+  fresh();
   for (int x : {10, 30, 32}) shot(world.bomb_shots, x, 10, 500, 500);
-  Drone& drone = add(world.drones, 10, 10);
-  Enemy& enemy = add_enemy(9, 9, {"###", "###", "###"});
+  add(world.drones, 10, 10);
+  add_enemy(9, 9, {"###", "###", "###"});
   // Bullets beside a shot, two away, and in two blocks (cancelled once); missiles beside a
   // shot, two away, and already spent.
   // clang-format off
@@ -183,12 +154,12 @@ TEST_F(Collisions, BombShotsCancelFireInTheirBlockForAGrazeButSpareDronesAndEnem
   // clang-format on
   for (const auto& [list, x, y, life] : cases) shot(world.*list, x, y, 5, life);
   run_collisions(world, ship, score);
-  EXPECT_EQ(lives(world.enemy_bullets) + lives(world.enemy_missiles), "0 1 0 -482 18 0 ");
-  EXPECT_EQ(lives(world.enemy_bullets, &Bullet::grazed), "1 0 1 ");
-  EXPECT_EQ(drone.hp, 5);
-  EXPECT_EQ(enemy.hp, 100);
+  EXPECT_EQ(text(world.enemy_bullets, &Bullet::life) + text(world.enemy_missiles, &Bullet::life) +
+                text(world.enemy_bullets, &Bullet::grazed) + text(world.drones, &Drone::hp) +
+                text(world.enemies, &Enemy::hp),
+            "0 1 0 -482 18 0 1 0 1 5 100 ");
   world_update(world, score);
-  EXPECT_EQ(lives(world.enemy_bullets), "1 ");
+  EXPECT_EQ(text(world.enemy_bullets, &Bullet::life), "1 ");
   EXPECT_DOUBLE_EQ(score.multiplier, 1.1);  // 0.05 for each cancelled bullet
 }
 

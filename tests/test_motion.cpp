@@ -24,26 +24,3 @@ TEST(Motion, StepsMoveAtMostOneCellPerAxisAndCorrectTheHeadingOnceEachWay) {
   EXPECT_EQ(std::pair(still.x, still.y), std::pair(7, 7));  // speed 0 never moves
   EXPECT_EQ(std::pair(still.acc_x, still.acc_y), std::pair(750.0, -750.0));
 }
-
-TEST(MotionSteer, ANewDirectionBoostsOneFrameThenFallsBack) {
-  Motion ship = motion_create(25, 55, 0, 0);
-  motion_step(ship);  // idle: heading reads 360
-  motion_steer(ship, 42, 270);
-  EXPECT_EQ(ship.speed, 200);
-  motion_step(ship);
-  EXPECT_EQ(ship.y, 54);  // the boost moves one cell at once
-  motion_steer(ship, 42, 270);
-  EXPECT_EQ(std::pair(ship.speed, ship.acc_y), std::pair(42.0, 0.0));
-  const int before = ship.y;  // then 42 a frame crosses a cell every 2 or 3 frames
-  for (int frame = 0; frame < 10; ++frame) {
-    motion_step(ship);
-    motion_steer(ship, 42, 270);
-  }
-  EXPECT_EQ(before - ship.y, 4);
-  motion_steer(ship, 42, 0);
-  EXPECT_EQ(ship.speed, 42);  // no boost turning right
-  motion_steer(ship, 42, 90);
-  motion_step(ship);
-  motion_steer(ship, 0, 0);
-  EXPECT_EQ(std::tuple(ship.speed, ship.acc_x, ship.acc_y), std::tuple(0.0, 0.0, 0.0));
-}

@@ -44,67 +44,34 @@ TEST_F(PlayerTest, WeaponsFireAboveTheirEnergyFloorsAndAChargedShotKeepsTheBombB
   }
 }
 
-TEST_F(PlayerTest, HeldTriggersFireByTheFrameAndEnergyComesBackEveryTwelfthWhileInPlay) {
-  // Charged shots: 100 - 3 x 14 + 5 regained. The bomb: 900 frames from 25 back to full.
-  const std::tuple<bool Player::*, bool, int, std::vector<int>, int> cases[] = {
-      {&Player::fire_held, true, 13, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}, 100},
-      {&Player::charge_held, true, 60, {1, 30, 59}, 63},
-      {&Player::bomb_held, true, 901, {1, 901}, 25},
-      {&Player::fire_held, false, 3, {}, 100}};
-  for (const auto& [trigger, alive, frames, expected, energy] : cases) {
-    auto player = ship(25, 40);
-    (*player).*trigger = true;
-    game.player_alive = alive;
-    std::vector<int> firing;
-    for (int frame = 1; frame <= frames; ++frame) {
-      const size_t before = world->player_bullets.size() + world->bomb_shots.size();
-      player_update(*player);
-      if (world->player_bullets.size() + world->bomb_shots.size() > before) firing.push_back(frame);
-    }
-    EXPECT_EQ(firing, expected);
-    EXPECT_EQ(std::pair(player->energy, player->age), std::pair(energy, alive ? frames : 0));
-  }
-}
-
-TEST_F(PlayerTest, TheShipMovesAndItsWingsShowWhichWay) {
+TEST_F(PlayerTest, TheShipMovesInsideColumnsOneTo48AndRowsOneTo58AndItsWingsShowWhichWay) {
   auto key = [](char k) {
     return k == 'U' ? TCODK_UP : k == 'D' ? TCODK_DOWN : k == 'L' ? TCODK_LEFT : TCODK_RIGHT;
   };
-  // Keys held, the move, and the ship's row; a turn to the right gets no boost.
-  const std::tuple<std::string, int, int, std::string> cases[] = {
-      {"", 0, 0, "/M\\"},   {"U", 0, -1, "/M\\"},   {"D", 0, 1, "/M\\"},
-      {"R", 0, 0, "/M."},   {"UR", 1, -1, "/M."},   {"DR", 1, 1, "/M."},
-      {"L", -1, 0, ".M\\"}, {"UL", -1, -1, ".M\\"}, {"DL", -1, 1, ".M\\"}};
-  for (const auto& [keys, dx, dy, row] : cases) {
-    auto player = ship(25, 40);
+  // Keys held, the ship's cell, the gun firing; its move, speed and row. A new direction boosts
+  // the first frame, save a turn to the right; the gun slows the ship; a step out is undone.
+  // clang-format off
+  const std::tuple<std::string, int, int, bool, int, int, int, std::string> cases[] = {
+      {"",   25, 40, false, 0, 0, 0, "/M\\"},     {"U",  25, 40, false, 0, -1, 200, "/M\\"},
+      {"D",  25, 40, false, 0, 1, 200, "/M\\"},   {"R",  25, 40, false, 0, 0, 42, "/M."},
+      {"R",  25, 40, true, 0, 0, 35, "/M."},      {"UR", 25, 40, false, 1, -1, 200, "/M."},
+      {"DR", 25, 40, false, 1, 1, 200, "/M."},    {"L",  25, 40, false, -1, 0, 200, ".M\\"},
+      {"UL", 25, 40, false, -1, -1, 200, ".M\\"}, {"DL", 25, 40, false, -1, 1, 200, ".M\\"},
+      {"UR", 48, 30, false, 0, -1, 200, "/M."},   {"L",  1, 30, true, 0, 0, 200, ".M\\"},
+      {"U",  25, 1, false, 0, 0, 200, "/M\\"},    {"D",  25, 58, false, 0, 0, 200, "/M\\"}};
+  // clang-format on
+  for (const auto& [keys, x0, y0, firing, dx, dy, speed, row] : cases) {
+    auto player = ship(x0, y0);
+    motion_step(player->motion);  // idle a frame: heading 0 reads 360
+    player->fire_held = firing;
     for (char k : keys) press_key(key(k));
     player_update(*player);
     for (char k : keys) release_key(key(k));
-    const int x = 25 + dx, y = 40 + dy;
-    EXPECT_EQ(std::pair(game.player_x, game.player_y), std::pair(x, y)) << keys;
+    const int x = x0 + dx, y = y0 + dy;
+    EXPECT_EQ(std::tuple(game.player_x, game.player_y, player->motion.speed),
+              std::tuple(x, y, speed))
+        << keys << " from " << x0 << ", " << y0;
     EXPECT_EQ(screen_text(x - 1, y, 3) + screen_text(x, y + 1, 1), row + "|") << keys;
-  }
-}
-
-// The step out is undone in its own frame; slower while the gun fires; no direction stops it.
-TEST_F(PlayerTest, ShipStaysInsideColumnsOneToFortyEightAndRowsOneToFiftyEight) {
-  const std::tuple<int, int, TCOD_keycode_t, bool> cases[] = {{48, 30, TCODK_RIGHT, false},
-                                                              {1, 30, TCODK_LEFT, true},
-                                                              {25, 1, TCODK_UP, false},
-                                                              {25, 58, TCODK_DOWN, true}};
-  for (auto [x, y, key, firing] : cases) {
-    auto player = ship(x, y);
-    player->fire_held = firing;
-    press_key(key);
-    for (int frame = 0; frame < 30; ++frame) {
-      player_update(*player);
-      ASSERT_EQ(std::pair(game.player_x, game.player_y), std::pair(x, y)) << frame;
-    }
-    EXPECT_EQ(player->motion.speed, firing ? 35 : 42);
-    release_key(key);
-    player_update(*player);
-    // Stopped with heading 0, which the step turns into 360.
-    EXPECT_EQ(std::pair(player->motion.speed, player->motion.heading), std::pair(0.0, 360.0));
   }
 }
 
@@ -126,6 +93,9 @@ TEST_F(PlayerTest, EachFrameCyclesTheBodyLeavesATrailAndEndsTheHitAndInvulnerabi
       EXPECT_EQ(std::pair(player->hit_this_frame, game.invulnerable_timer),
                 std::pair(false, age == 0 ? 1 : 0));
     }
+    game.player_alive = false;
+    player_update(*player);  // a ship out of play stands still
+    EXPECT_EQ(player->age, 3);
   }
 }
 

@@ -4,6 +4,7 @@
 
 class Scoring : public GameTest {};
 
+// The multiplier's steps are checked where kills, grazes and hits happen; here its bounds.
 TEST_F(Scoring, PointsScaleByFactorAndMultiplierTruncatedAndTheMultiplierStaysWithin1To16) {
   // Score, multiplier, factor and points; the score after, clamped to the largest int.
   const std::tuple<int, double, int, int, int> adds[] = {
@@ -14,15 +15,11 @@ TEST_F(Scoring, PointsScaleByFactorAndMultiplierTruncatedAndTheMultiplierStaysWi
     score_add(score, points);
     EXPECT_EQ(score.score, after) << before;
   }
-  // Kills and grazes raise the multiplier up to 16; penalties cut it down to 1.
-  const std::tuple<void (*)(Score&), double, double, int> cases[] = {
-      {score_kill, 1.0, 1.1, 1},   {score_kill, 15.95, 16.0, 1},  {score_kill, 16.0, 16.0, 1},
-      {score_graze, 1.0, 1.05, 0}, {score_graze, 15.99, 16.0, 0}, {score_penalty, 4.0, 3.0, 0},
-      {score_penalty, 1.2, 1.0, 0}};
-  for (auto [operation, before, after, hits] : cases) {
+  const std::pair<void (*)(Score&), double> bounds[] = {
+      {score_kill, 15.95}, {score_graze, 15.99}, {score_penalty, 1.2}};
+  for (auto [operation, before] : bounds) {
     Score score{.multiplier = before};
     operation(score);
-    EXPECT_DOUBLE_EQ(score.multiplier, after) << before;
-    EXPECT_EQ(score.hits, hits) << before;
+    EXPECT_DOUBLE_EQ(score.multiplier, before > 2 ? 16.0 : 1.0) << before;
   }
 }
