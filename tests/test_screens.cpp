@@ -334,22 +334,24 @@ TEST_F(EndScreens, DemoEndEscapeClosesTheNameEntryForOneFrameOnly) {
 // A death with points: the name entry, then the continue offer taken with Enter, and play goes
 // on from a score of 0 with the ship back at its start.
 TEST_F(EndScreens, AContinueAfterTheNameEntryPlaysOn) {
-  std::string hud_after;
+  std::string seen;
   int continued_at = 0;
   platform_script_on_flush([&](int frame) {
     if (frame == 80) game.player_alive = false, game.player_dead = true;
-    if (screen_text(11, 24, 15) == "YOUR SCORE IS: ") tap('\n');
+    if (screen_text(11, 24, 15) == "YOUR SCORE IS: ") {
+      tap('\x1b');  // cancelled, so the continue itself must clear the score
+      seen = "name entry, ";
+    }
     if (continued_at == 0 && screen_text(12, 25, 9) == "Continue?") {
       tap('\n');
       continued_at = frame;
     }
     if ((continued_at != 0 && frame == continued_at + 2) || frame > 2000) {
-      hud_after = screen_text(12, 62, 10) + (cell_char(25, 55) == 'M' ? " ship " : " ") +
-                  std::to_string(game.continues_left);
+      seen += screen_text(12, 62, 10) + (cell_char(25, 55) == 'M' ? " ship " : " ") +
+              std::to_string(game.continues_left);
       platform_script_close_window();
     }
   });
   game_play(one_kill);
-  EXPECT_EQ(stored(), " 250;");
-  EXPECT_EQ(hud_after, "0000000000 ship 2");
+  EXPECT_EQ(seen, "name entry, 0000000000 ship 2");
 }
