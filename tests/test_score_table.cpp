@@ -1,9 +1,8 @@
 #include "frontend/score_table.h"
 
-#include <cstring>
-
 #include "frontend/scoreboard.h"
 #include "fx/glyph.h"
+#include "shell/files.h"
 #include "shell/input.h"
 #include "shell/startup.h"
 #include "tests/harness.h"
@@ -11,10 +10,8 @@
 namespace {
 
 Score result(int points, const char* name = "AAA", int hits = 1) {
-  Score score;
-  score.score = points;
-  score.hits = hits;
-  for (int i = 0; i < 3 && name[i] != '\0'; ++i) score.name[i] = name[i];
+  Score score{points, 1.0, hits};
+  std::string(name).copy(score.name, 3);
   return score;
 }
 
@@ -22,54 +19,32 @@ std::string table_file() {
   return data_file("scoreDat.data");
 }
 
-// Rows past 20 lie below the best 20, as a file written by something else may hold them.
+// Best first down to `lowest`, written as bytes: a file from something else may hold more than 20.
 void make_table(int rows, int lowest) {
-  int extra = std::max(0, rows - kScoreTableRows);
-  std::string below;
-  if (extra > 0) {
-    make_table(extra, lowest);
-    below = read_file(table_file());
+  std::string bytes;
+  for (int i = rows - 1; i >= 0; --i) {
+    uint8_t row[24] = {};
+    put_le32(row, static_cast<uint32_t>(lowest + 1000 * i));
+    bytes.append(reinterpret_cast<const char*>(row), sizeof row);
   }
-  std::filesystem::remove(table_file());
-  for (int i = extra; i < rows; ++i) score_table_add(result(lowest + 1000 * i));
-  if (extra > 0) write_file(table_file(), read_file(table_file()) + below);
-}
-
-auto row(const Score& s) {
-  return std::make_tuple(std::string(s.name), s.score, s.hits, s.multiplier);
+  write_file(table_file(), bytes);
 }
 
 }  // namespace
 
 class ScoreTable : public GameTest {};
 
-TEST_F(ScoreTable, StartUpFillsAnEmptyOrMissingFileWithZapThen95000DownTo5000) {
-  startup_score_file();
-  auto rows = score_table_read();
-  ASSERT_EQ(rows.size(), 20u);
-  EXPECT_EQ(row(rows[0]), std::make_tuple("ZAP", 100000, 100, 1.0));
-  EXPECT_EQ(rows[1].score, 95000);
-  EXPECT_EQ(row(rows[19]), std::make_tuple("---", 5000, 5, 1.0));
-  write_file(table_file(), "");
-  startup_score_file();
-  EXPECT_EQ(std::filesystem::file_size(table_file()), 20u * 24);
-  make_table(3, 1000);
-  startup_score_file();
-  EXPECT_EQ(score_table_read().size(), 3u);  // a short table is left alone
-}
-
-TEST_F(ScoreTable, RowLayoutIsLittleEndianWithZeroReservedBytes) {
-  Score score = result(0x01020304, "AB", 0x0a0b);
-  score.multiplier = 1.0;
-  score_table_add(score);
-  // Score, four zero bytes, the multiplier 1.0 as a double, hits, name.
-  const char bytes[] = "\x04\x03\x02\x01\0\0\0\0\0\0\0\0\0\0\xf0\x3f\x0b\x0a\0\0AB\0\0";
-  EXPECT_EQ(read_file(table_file()), std::string(bytes, 24));
+// A missing file's defaults are read back by the scoreboard test.
+TEST_F(ScoreTable, StartUpRefillsAnEmptyFileAndLeavesAShortOneAlone) {
+  for (auto [rows, after] : {std::pair{0, 20u}, {3, 3u}}) {
+    make_table(rows, 1000);
+    startup_score_file();
+    EXPECT_EQ(score_table_read().size(), after) << rows;
+  }
 }
 
 TEST_F(ScoreTable, AFullTableTakesOnlyABetterResultAndDropsItsLowestAShortOneAnyPointsButZero) {
-  // Rows, the lowest score, the result and whether it qualifies; the full table is kept. A
-  // longer table takes only a result that enters its best 20.
+  // Rows, the lowest score, the result and whether it enters the best 20.
   const std::tuple<int, int, int, bool> cases[] = {{7, 90000, 1, true},     {7, 90000, 0, false},
                                                    {0, 0, 1, true},         {25, 1000, 5500, false},
                                                    {25, 1000, 6001, true},  {20, 5000, 0, false},
@@ -81,22 +56,18 @@ TEST_F(ScoreTable, AFullTableTakesOnlyABetterResultAndDropsItsLowestAShortOneAny
   score_table_add(result(5001, "NEW"));
   auto rows = score_table_read();
   ASSERT_EQ(rows.size(), 20u);
-  EXPECT_EQ(std::make_tuple(rows[0].score, row(rows[19])),
-            std::make_tuple(24000, std::make_tuple("NEW", 5001, 1, 1.0)));
+  EXPECT_EQ(std::tuple(rows[0].score, std::string(rows[19].name), rows[19].score),
+            std::tuple(24000, "NEW", 5001));
 }
 
-TEST_F(ScoreTable, AnIncompleteTailIsDroppedANameIsCutToThreeLettersAndAFailedRewriteKeepsTheFile) {
-  std::string ragged(24, '\0');
-  ragged[0] = 10;
-  std::memcpy(&ragged[20], "ABCD", 4);
+TEST_F(ScoreTable, LittleEndianRowsThreeLetterNamesATornTailDroppedAndAFailedRewriteKeepsTheFile) {
+  const std::string ragged = std::string(1, '\n') + std::string(19, '\0') + "ABCD";
   write_file(table_file(), ragged + "garbage");
-  ASSERT_EQ(score_table_read().size(), 1u);
-  EXPECT_EQ(std::string(score_table_read()[0].name), "ABC");
+  EXPECT_EQ(std::string(score_table_read().at(0).name), "ABC");
   score_table_add(result(5, "LOW"));  // must not land out of step after the tail
-  auto rows = score_table_read();
-  ASSERT_EQ(rows.size(), 2u);
-  EXPECT_EQ(row(rows[1]), std::make_tuple("LOW", 5, 1, 1.0));
-  EXPECT_EQ(std::filesystem::file_size(table_file()), 2u * 24);
+  // Score, four zero bytes, the multiplier as a double, hits, a name of three letters at most.
+  const std::string low("\5\0\0\0\0\0\0\0\0\0\0\0\0\0\xf0\x3f\1\0\0\0LOW\0", 24);
+  EXPECT_EQ(read_file(table_file()), ragged.substr(0, 23) + '\0' + low);
 
   const std::string before = read_file(table_file());
   std::filesystem::create_directory(table_file() + ".new");
@@ -107,7 +78,7 @@ TEST_F(ScoreTable, AnIncompleteTailIsDroppedANameIsCutToThreeLettersAndAFailedRe
 class Scoreboard : public GameTest {};
 
 TEST_F(Scoreboard, ShowsTheTableAndWaitsForANewPress) {
-  score_table_write_defaults();
+  startup_score_file();
   score_table_add(result(100001, "A"));
   score_table_add(result(100002, ""));
   score_table_add(result(100003, "\n\6X"));  // a line break and a colour code from a file
@@ -115,26 +86,21 @@ TEST_F(Scoreboard, ShowsTheTableAndWaitsForANewPress) {
   read_accept();
   std::vector<std::string> shown;
   TCOD_color_t colour_at_3{};
-  int frames = 0;
   platform_script_on_flush([&](int frame) {
-    frames = frame;
-    if (frame == 1) {
+    if (frame == 1)
       for (int y : {18, 20, 21, 22, 23, 39}) shown.push_back(screen_text(13, y, 25));
-    }
     if (frame == 3) colour_at_3 = cell_fg(13, 18);
     if (frame == 5) release_key(TCODK_ENTER, '\r');
     if (frame == 8) press_key(TCODK_ENTER, '\r');
     if (frame > 20) platform_script_close_window();
   });
   scoreboard_show();
-  platform_script_on_flush(nullptr);
-  EXPECT_EQ(frames, 8);
+  EXPECT_EQ(platform_script_frames(), 8);
   EXPECT_EQ(shown,
             (std::vector<std::string>{"RANK NAME   SCORE    HITS", "  1:  ??X 0000100003 1   ",
                                       "  2:      0000100002 1   ",  // an empty name
                                       "  3:    A 0000100001 1   ", "  4:  ZAP 0000100000 100 ",
                                       " 20:  --- 0000020000 20  "}));
   EXPECT_EQ(colour_at_3, cycle_colour(2));
-  ASSERT_FALSE(sound_played().empty());
-  EXPECT_EQ(sound_played().back().effect, SFX_CONFIRM);
+  EXPECT_TRUE(!sound_played().empty() && sound_played().back().effect == SFX_CONFIRM);
 }
