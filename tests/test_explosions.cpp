@@ -6,8 +6,6 @@
 
 namespace {
 
-const TCOD_color_t kGiven = TCOD_green;  // the colour effects are spawned with here
-
 // Whether exactly n numbers were drawn since the generator was seeded with `seed`.
 bool drew_exactly(int n, uint32_t seed) {
   int next = TCOD_random_get_int(nullptr, 0, 1000000);
@@ -20,14 +18,13 @@ std::vector<int> seen_timers;
 
 class Explosions : public GameTest {
  protected:
-  // Calls a routine at t on an effect outside any list, in an emptied world freshly seeded.
+  // Calls a routine at t on a green effect outside any list, in an emptied, seeded world.
   void run(EffectRoutine routine, int t, uint32_t seed) {
     world.particles.clear();
     world.explosions.clear();
     sound_clear_played();
-    game.player_dead = false;
     seed_random(seed);
-    Effect effect{t, kGiven, motion_create(40, 22, 0, 0), &world, routine};
+    Effect effect{t, TCOD_green, motion_create(40, 22, 0, 0), &world, routine};
     routine(effect);
   }
 
@@ -37,37 +34,36 @@ class Explosions : public GameTest {
 }  // namespace
 
 TEST_F(Explosions, TimerTRunsTTimesThroughTheFramePassesAndChildrenAndParticlesShowAtOnce) {
-  seen_timers.clear();
   Player player{.world = &world, .motion = {}, .glyph = {}};
   Score score;
   EffectRoutine record = [](Effect& effect) { seen_timers.push_back(effect.timer); };
-  effect_spawn(5, 5, 1, record, world, kGiven);
-  effect_spawn(20, 20, 3, record, world, kGiven);
-  effect_spawn(30, 40, 15, effect_drone_pop, world, kGiven);
-  const size_t listed[] = {3, 2, 2, 1};
-  for (int frame = 0; frame < 4; ++frame) {
+  effect_spawn(5, 5, 1, record, world, TCOD_green);
+  effect_spawn(20, 20, 3, record, world, TCOD_green);
+  effect_spawn(30, 40, 15, effect_drone_pop, world, TCOD_green);
+  for (int frame = 0; frame < 3; ++frame) {
     world_update(world, score);
-    EXPECT_EQ(world.explosions.size(), listed[frame]) << "frame " << frame;
-    if (frame < 3) world_draw(world, player, score);
+    world_draw(world, player, score);
   }
+  world_update(world, score);
   EXPECT_EQ(seen_timers, (std::vector<int>{1, 3, 2, 1}));  // none at spawn
+  EXPECT_EQ(effects_text(world, false), "pop 12|");
   // Explosions tick before particles, so the pop's dot drew in its first frame: 3 in 3 frames.
   EXPECT_EQ(std::tuple(world.particles.at(0)->life, cell_char(30, 40), cell_fg(30, 40)),
             std::tuple(7, 7, TCOD_orange));
-
-  // Children run their first frame in the same pass: the big burst's own flash too.
+  // Children run in the same pass, the big burst's own flash too; each draws its offset, x first.
   world.explosions.clear();
-  effect_spawn(25, 20, 30, effect_boss_chain, world, kGiven);
+  seed_random(8);
+  effect_spawn(25, 20, 30, effect_boss_chain, world, TCOD_green);
   list_tick(world.explosions, effect_tick);
-  EXPECT_EQ(effects_text(world, false), "chain 29|big 29|fireball 29|plasma 29|flash 1|");
+  EXPECT_EQ(
+      effects_text(world),
+      "chain 29 25,20 g|big 29 21,26 g|fireball 29 24,22 g|plasma 29 25,14 g|flash 1 25,24 g|");
 }
 
-TEST_F(Explosions, EachRoutinesTimetableOfSparksParticlesChildrenAndSounds) {
+TEST_F(Explosions, EachRoutinesTimetableOfSparksParticlesChildrenSoundsAndRandomDraws) {
   game.player_x = 3;  // the ship's rings come where the ship is, its sparks at the effect
   game.player_y = 4;
-  const TCOD_color_t fire[] = {TCOD_red, TCOD_flame, TCOD_orange};
-  const TCOD_color_t violet[] = {TCOD_red, TCOD_blue, TCOD_purple};
-  // What each t throws beyond the sparks, after its sounds.
+  // What each t throws after its sounds and three sparks, inner to outer, in the colours given.
   // clang-format off
   const std::string own = "15x+ 40,22 25/30 g 0..336|", ship = "15x+ 3,4 25/30 g 0..336|";
   const std::string straight = "1x+ 41,22 25/30 g 0|1x+ 40,23 25/30 g 90|"
@@ -83,53 +79,43 @@ TEST_F(Explosions, EachRoutinesTimetableOfSparksParticlesChildrenAndSounds) {
   const std::vector<std::string> flashes = {"flash 2|", "", ""};
   const struct {
     EffectRoutine routine;
-    const TCOD_color_t* sparks;  // none when null
+    std::string sparks;  // their colours
     std::map<int, std::string> thrown;  // by t
     const std::vector<std::string>* kids = nullptr;
   } cases[] = {
-      {effect_fireball, fire, {{30, "0@40|"}, {25, own}, {15, own}}},
-      {effect_player_hit, fire, {{25, ship}, {15, ship}}},
-      {effect_player_death, fire, {{25, ship}, {15, ship}}},
-      {effect_plasma, violet, {{30, "12|"}, {10, diagonal}, {5, straight}}},
-      {effect_drone_pop, nullptr,
-       {{15, "1x7 40,22 0/10 o 0|"}, {10, straight + diagonal}, {5, dots}}},
-      {effect_azure_flash, nullptr, {{1, "22|15x7 40,22 30/10 a 0..336|"}}},
-      {effect_big_burst, nullptr, {{30, big(10)}, {15, "23|" + big(25)}, {1, big(39)}}, &flashes},
-      {effect_boss_chain, nullptr, {}, &chain},
+      {effect_fireball, "rfo", {{30, "0@40|"}, {25, own}, {15, own}}},
+      {effect_player_hit, "rfo", {{25, ship}, {15, ship}}},
+      {effect_player_death, "rfo", {{25, ship}, {15, ship}}},
+      {effect_plasma, "rbp", {{30, "12|"}, {10, diagonal}, {5, straight}}},
+      {effect_drone_pop, "", {{15, "1x7 40,22 0/10 o 0|"}, {10, straight + diagonal}, {5, dots}}},
+      {effect_azure_flash, "", {{1, "22|15x7 40,22 30/10 a 0..336|"}}},
+      {effect_big_burst, "", {{30, big(10)}, {15, "23|" + big(25)}, {1, big(39)}}, &flashes},
+      {effect_boss_chain, "", {}, &chain},
       // These two run once, with t = 1.
-      {effect_missile_pop, nullptr, {{1, "10x7 40,22 35/16 a 0..324|6x7 40,22 50/16 f 0..300|"}}},
-      {effect_charged_burst, nullptr,
+      {effect_missile_pop, "", {{1, "10x7 40,22 35/16 a 0..324|6x7 40,22 50/16 f 0..300|"}}},
+      {effect_charged_burst, "",
        {{1, "36xo 40,22 20/32 g 0..350|18xo 40,22 30/24 g 0..340|36xo 40,22 40/16 g 0..350|"}}}};
   // clang-format on
   for (const auto& c : cases) {
     const int from = c.routine == effect_missile_pop || c.routine == effect_charged_burst ? 1 : 30;
     for (int t = from; t >= 1; --t) {
       SCOPED_TRACE(testing::Message() << "case " << &c - cases << ", t = " << t);
+      game.player_dead = false;
       run(c.routine, t, t);
       const std::string kids = c.kids ? (*c.kids)[(30 - t) % c.kids->size()] : "";
       EXPECT_EQ(effects_text(world, false), kids);
-      // Three sparks first, inner to outer; where they fall is drawn as the fireball's below.
-      const size_t sparks = c.sparks ? 3 : 0;
-      EXPECT_TRUE(drew_exactly(2 * static_cast<int>(sparks + world.explosions.size()), t));
-      ASSERT_GE(world.particles.size(), sparks);
-      for (size_t k = 0; k < sparks; ++k) EXPECT_EQ(world.particles[k]->glyph.colour, c.sparks[k]);
-      EXPECT_EQ(sounds_text() + particles_text(world, sparks),
-                c.thrown.contains(t) ? c.thrown.at(t) : "");
+      EXPECT_TRUE(drew_exactly(2 * static_cast<int>(c.sparks.size() + world.explosions.size()), t));
+      std::string sparks;
+      for (size_t k = 0; k < c.sparks.size() && k < world.particles.size(); ++k)
+        sparks += world_text::colour(world.particles[k]->glyph.colour);
+      EXPECT_EQ(sparks + sounds_text() + particles_text(world, c.sparks.size()),
+                c.sparks + (c.thrown.contains(t) ? c.thrown.at(t) : ""));
       EXPECT_EQ(game.player_dead, c.routine == effect_player_death && t == 1);
     }
   }
-}
-
-// Rows are drawn before columns, and every child draws its own offset, x first.
-TEST_F(Explosions, RandomDrawsComeInTheirOrderAndNumber) {
-  run(effect_fireball, 20, 8);  // 0..2: 0, 1; 0..4: 1, 4; 0..6: 6, 4
+  run(effect_fireball, 20, 8);  // a spark's row is drawn before its column
   EXPECT_EQ(particles_text(world), "1x7 40,21 0/3 r 0|1x7 42,21 0/3 f 0|1x7 41,25 0/5 o 0|");
-  run(effect_boss_chain, 30, 8);
-  EXPECT_EQ(effects_text(world), "big 30 36,28 g|fireball 30 39,24 g|plasma 30 40,16 g|");
-  run(effect_big_burst, 30, 8);
-  EXPECT_EQ(effects_text(world), "flash 2 45,26 g|");
   settings.bullet_colour_mode = 1;  // the charged burst draws a colour for every particle
   run(effect_charged_burst, 1, 5);
-  EXPECT_TRUE(drew_exactly(270, 5));
   EXPECT_NE(world.particles.at(0)->glyph.colour, world.particles.at(1)->glyph.colour);
 }

@@ -2,18 +2,15 @@
 
 #include "tests/harness.h"
 
-class Glyphs : public GameTest {};
+using Glyphs = GameTest;
 
-// The hue cycle takes pi as 3.14159265 and truncates, so a full turn does not
-// land exactly where it started, and values a hair below a whole number drop.
+// With pi as 3.14159265 and truncation, a full turn comes back a step short.
 TEST_F(Glyphs, HueCycleStepsAndADrawInItsColourOrWhiteInMonochromeAndRandomColoursDrawThree) {
   // clang-format off
   const struct { TCOD_color_t got, want; } cases[] = {
       {cycle_colour(0), {150, 236, 63}},   {cycle_colour(90), {250, 100, 99}},
-      {cycle_colour(180), {150, 63, 236}}, {cycle_colour(270), {50, 199, 200}},
-      {cycle_colour(360), {149, 236, 63}}, {bullet_rainbow(0), {150, 236, 63}},
-      {bullet_rainbow(1), {160, 230, 58}}, {bullet_rainbow(59), {139, 241, 69}},
-      {bullet_rainbow(60), {149, 236, 63}}};
+      {cycle_colour(180), {150, 63, 236}}, {cycle_colour(360), {149, 236, 63}},
+      {bullet_rainbow(1), {160, 230, 58}}, {bullet_rainbow(59), {139, 241, 69}}};
   // clang-format on
   for (const auto& c : cases) EXPECT_EQ(c.got, c.want) << "case " << &c - cases;
   Glyph glyph = glyph_new(TCOD_red, '*');
