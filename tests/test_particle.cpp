@@ -5,27 +5,6 @@
 #include "fx/bullet.h"
 #include "fx/missile.h"
 #include "tests/harness.h"
-#include "tests/world_text.h"
-
-using Particles = GameTest;
-
-TEST_F(Particles, ALifeOfLIsLStepsAndDrawsThenRemovalAndNoRemovalIsSkipped) {
-  World world;
-  particle_spawn(20, 20, 100, 270, 3, TCOD_orange, '+', world);
-  for (int frame = 1; frame <= 3; ++frame) {
-    list_remove_spent(world.particles, particle_reap);
-    ASSERT_EQ(world.particles.size(), 1u) << "frame " << frame;
-    list_tick(world.particles, particle_tick);  // it moves before it draws
-    EXPECT_EQ(std::tuple(cell_char(20, 20 - frame), cell_fg(20, 20 - frame)),
-              std::tuple('+', TCOD_orange));
-  }
-  list_remove_spent(world.particles, particle_reap);
-  EXPECT_TRUE(world.particles.empty());
-  for (int life : {0, 0, 1, 1, 1, 0, 1, 0, 0, 1, 1})
-    particle_spawn(0, 0, 0, 0, life, TCOD_white, '.', world);
-  list_remove_spent(world.particles, particle_reap);
-  EXPECT_EQ(particles_text(world), "6x. 0,0 0/1 w 0|");
-}
 
 namespace {
 
