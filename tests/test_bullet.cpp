@@ -1,5 +1,7 @@
 #include "fx/bullet.h"
 
+#include "enemies/enemy.h"
+#include "fx/missile.h"
 #include "tests/harness.h"
 #include "tests/world_text.h"
 
@@ -9,10 +11,23 @@ const TCOD_color_t kShip = TCOD_magenta;        // the ship's colour here
 constexpr TCOD_color_t kBright{230, 240, 130};  // the bright colour seed 99 draws
 
 using BulletTest = GameTest;
+using EnemyShots = GameTest;
+
+// The heading homing leaves on a missile at (25, 30) of this age and heading, ship at (sx, sy).
+double turned(BulletBehaviour homing, int age, int heading, int sx, int sy) {
+  World world;
+  enemy_missile_spawn(25, 30, 50, heading, homing, world);
+  Bullet& m = *world.enemy_missiles.back();
+  m.age = age;
+  game.player_x = sx;
+  game.player_y = sy;
+  homing(m);
+  return m.motion.heading;
+}
 
 }  // namespace
 
-TEST_F(BulletTest, EachShotGetsItsLooksAndStrengthAtBirthAndIsDrawnAfterItsStep) {
+TEST_F(BulletTest, EachShotGetsItsLooksAndStrengthAtBirth) {
   // Behaviour, character, colour, damage and life; the bomb's own spawn makes its shots strong.
   const std::tuple<BulletBehaviour, int, TCOD_color_t, int, int> shots[] = {
       {shot_gun_side, 0xB3, TCOD_desaturated_azure, 4, 1},
@@ -34,10 +49,6 @@ TEST_F(BulletTest, EachShotGetsItsLooksAndStrengthAtBirthAndIsDrawnAfterItsStep)
       const TCOD_color_t colour = mode != 0 ? kBright : fixed;
       EXPECT_EQ(std::tuple(list.size(), b.glyph.ch, b.glyph.colour, b.damage, b.life),
                 std::tuple(1u, ch, colour, damage, life));
-      game.player_colour = TCOD_white;  // later frames leave the colour as it was born
-      bullet_tick(b);
-      EXPECT_EQ(std::make_tuple(cell_char(25, 30), cell_char(25, 29), cell_fg(25, 29)),
-                std::make_tuple(int{' '}, ch, colour));
     }
   }
 }
@@ -71,4 +82,65 @@ TEST_F(BulletTest, ASpentShotSparksSoundsAndPaysAGrazeByKindButACulledOneLeavesN
     EXPECT_EQ(TCOD_random_get_int(nullptr, 0, 1000000), left.starts_with(sparks) ? 547202 : 646011);
     EXPECT_DOUBLE_EQ(score.multiplier, grazed == 1 ? 1.05 : 1.0);
   }
+}
+
+TEST_F(EnemyShots, StarAndAimedHitForFiveInTheRainbowAndFlameRoarsInItsOwnColour) {
+  World world;
+  settings.bullet_colour_mode = 1;
+  game.player_x = game.player_y = 10;  // from the ship's own cell atan2(0, 0) is 0
+  for (BulletBehaviour behaviour : {bullet_star, bullet_aimed}) {
+    enemy_bullet_spawn(10, 10, 40, 35, behaviour, world);
+    Bullet& b = *world.enemy_bullets.back();
+    for (int age = 1; age <= 4; ++age) bullet_tick(b);
+    const int x = b.motion.x, y = b.motion.y;
+    EXPECT_EQ(std::tuple(b.motion.heading, b.damage, b.life, cell_char(x, y), cell_fg(x, y)),
+              std::tuple(35, 5, 1, '*', bullet_rainbow(4)));
+  }
+  enemy_bullet_spawn(40, 10, 100, 90, bullet_flame, world);  // its own colour in any mode
+  bullet_tick(*world.enemy_bullets.back());                  // its first draw, a cell down
+  EXPECT_EQ(std::tuple(world.enemy_bullets.back()->damage, cell_char(40, 11), cell_fg(40, 11)),
+            std::tuple(5, int{'V'}, TCOD_flame));
+  EXPECT_EQ(sounds_text(), "27@40|");  // at spawn only
+}
+
+TEST_F(EnemyShots, HomingTurnsTheShortWayByStepsThatHangOnItsAge) {
+  EXPECT_EQ(turned(homing_slow, 0, 350, 45, 33), 352);  // the short way is through 0
+  EXPECT_EQ(turned(homing_fast, 0, 90, 25, 60), 95);    // on target, a = h: positive
+  EXPECT_EQ(turned(homing_fast, 0, 90, 25, 10), 95);    // straight behind, up = down: positive
+  EXPECT_EQ(turned(homing_fast, 0, 0, 40, 30), -5);     // a target angle of 0 counts as 360
+  // Ship below left turns a missile heading 90 positive, below right negative; truncation
+  // loses a positive step's fraction and costs a negative one a degree.
+  // clang-format off
+  const struct { BulletBehaviour homing; int age; double left, right; } steps[] = {
+      {homing_slow, 59, 92, 88},  {homing_slow, 60, 90, 90},   {homing_slow, 61, 91, 89},
+      {homing_slow, 140, 90, 90}, {homing_fast, 39, 95, 85},   {homing_fast, 40, 90, 90},
+      {homing_swing, 10, 91, 89}, {homing_swing, 49, 94, 85},  {homing_swing, 50, 90, 90},
+      {homing_swing, 51, 94, 85}, {homing_swing, 149, 90, 89}, {homing_swing, 150, 90, 90}};
+  // clang-format on
+  for (const auto& c : steps) {
+    EXPECT_EQ(turned(c.homing, c.age, 90, 15, 40), c.left) << &c - steps << ": age " << c.age;
+    EXPECT_EQ(turned(c.homing, c.age, 90, 35, 40), c.right) << &c - steps << ": age " << c.age;
+  }
+}
+
+// Each frame leaves a trail where the missile stood, in its colour before it acts.
+TEST_F(EnemyShots, MissileFrameLeavesATrailThenActsThenMovesThenDrawsAndPopsWhenShotDown) {
+  World world;
+  game.player_x = game.player_y = 40;  // the swing's first turns, under a degree, round off
+  enemy_missile_spawn(20, 20, 100, 0, homing_swing, world);
+  Bullet& m = *world.enemy_missiles.back();
+  EXPECT_EQ(std::tuple(m.damage, m.life, m.glyph.ch), std::tuple(10, 18, 0));  // no act at spawn
+  missile_tick(m);
+  missile_tick(m);
+  EXPECT_EQ(std::tuple(m.age, cell_char(22, 20), cell_fg(22, 20)), std::tuple(2, 'o', TCOD_yellow));
+  EXPECT_EQ(particles_text(world), "1x. 20,20 0/15 w 0|1x. 21,20 0/15 y 0|");
+  settings.bullet_colour_mode = 1;
+  homing_swing(m);
+  EXPECT_EQ(m.glyph.colour, bullet_rainbow(2));
+  missile_damage(m, 17);
+  enemy_missile_spawn(12, 44, 50, 90, homing_slow, world);
+  missile_damage(*world.enemy_missiles.back(), 18);
+  list_remove_spent(world.enemy_missiles, missile_reap);
+  EXPECT_EQ(world.enemy_missiles.size(), 1u);
+  EXPECT_EQ(sounds_text() + effects_text(world), "15@20|16@12|missile 1 12,44 w|");
 }

@@ -144,3 +144,24 @@ TEST_F(Edges, QuickStrokesReadInTheirOrderAndNoPressTwice) {
     platform_script_release_all();
   }
 }
+
+// A pulled-out joystick lets go of its held hat and button, and its handle is
+// let go too, or a joystick plugged in later would never be opened. A plug
+// shows from the frame after the update that follows it.
+TEST_F(Edges, AJoystickPluggedInOrPulledOutIsFollowed) {
+  std::string reads;  // the heading and the charged shot, a frame after each change
+  for (bool attached : {true, false, true}) {
+    if (attached) {
+      platform_script_joystick_attach();
+      platform_script_hat(SDL_HAT_RIGHT);
+      platform_script_button(2, true);
+    } else {
+      platform_script_joystick_detach();
+    }
+    next_frame(0);
+    read_direction();
+    next_frame(0);
+    reads += std::to_string(read_direction()) + answer(read_charged_shot()) + " ";
+  }
+  EXPECT_EQ(reads, "01 -10 01 ");
+}
