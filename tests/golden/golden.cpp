@@ -1,11 +1,27 @@
 #include "tests/golden/golden.h"
 
+#include <libtcod.h>
+
+#include <cinttypes>
+#include <cstdio>
+
 #include "game/globals.h"
 #include "shell/platform.h"
+#include "shell/sound.h"
 
 namespace {
 
 constexpr int kKeepAlive = 1000;
+constexpr int kFrameNoteEvery = 60;
+
+struct FrameNotes {
+  uint64_t hash = 0;
+  std::string text;
+} frame_notes;
+
+void fold(uint64_t value) {
+  frame_notes.hash = (frame_notes.hash ^ value) * 1099511628211ull;
+}
 
 // A press at `at` and its release two frames later.
 void tap(TCOD_keycode_t vk, int c, int frame, int at) {
@@ -21,6 +37,43 @@ std::string golden_replay_path() {
 
 std::string golden_trace_path() {
   return EV_GOLDEN_DIR "/level.trace";
+}
+
+std::string golden_frames_path() {
+  return EV_GOLDEN_DIR "/level.frames";
+}
+
+void golden_frames_begin() {
+  frame_notes = FrameNotes{1469598103934665603ull, ""};
+  sound_clear_played();
+}
+
+void golden_frames_flush(int flush) {
+  for (int y = 0; y < TCOD_console_get_height(nullptr); ++y) {
+    for (int x = 0; x < TCOD_console_get_width(nullptr); ++x) {
+      // A blank's ink is unseen, and the blank screen before the menu takes it from
+      // whatever the console held before.
+      const int ch = TCOD_console_get_char(nullptr, x, y);
+      const TCOD_color_t fg =
+          ch == ' ' || ch == 0 ? TCOD_black : TCOD_console_get_char_foreground(nullptr, x, y);
+      const TCOD_color_t bg = TCOD_console_get_char_background(nullptr, x, y);
+      fold(static_cast<uint64_t>(ch));
+      fold(uint64_t{fg.r} << 40 | uint64_t{fg.g} << 32 | uint64_t{fg.b} << 24 |
+           uint64_t{bg.r} << 16 | uint64_t{bg.g} << 8 | bg.b);
+    }
+  }
+  for (const SoundPlay& play : sound_played())
+    fold(uint64_t(play.effect) << 17 | uint64_t{play.panned} << 16 |
+         uint64_t{play.panning.left} << 8 | play.panning.right);
+  sound_clear_played();
+  if (flush % kFrameNoteEvery != 0) return;
+  char line[48];
+  std::snprintf(line, sizeof line, "flush %d %016" PRIx64 "\n", flush, frame_notes.hash);
+  frame_notes.text += line;
+}
+
+const std::string& golden_frames_notes() {
+  return frame_notes.text;
 }
 
 void golden_keep_alive() {

@@ -12,6 +12,7 @@ constexpr int kGoldenFrameLimit = 40000;
 
 std::string golden_replay_path();
 std::string golden_trace_path();
+std::string golden_frames_path();
 
 // Run at every flush of the recording and of its playback alike; the ship
 // cannot be hurt, which no player can ask for.
@@ -20,3 +21,11 @@ void golden_keep_alive();
 // weave across the screen, charged shots and bombs, and once the level is won
 // Enter every second for the screens that close the game.
 void golden_pilot(int frame);
+
+// The trace's digests are 600 frames apart and miss what lives between them: a
+// spark, a missile's flight, a sound. So every flush's console and the sounds
+// it played fold into a running hash, noted every 60 flushes as
+// "flush 60 1f2e...". Sound recording must be on.
+void golden_frames_begin();
+void golden_frames_flush(int flush);
+const std::string& golden_frames_notes();

@@ -1,9 +1,10 @@
 // Records the golden run: the whole level played headless by the scripted
 // pilot, written to tests/golden/level.replay with its digests, one a line,
-// in tests/golden/level.trace. Run it by hand when the level changes on
-// purpose, and check the new pair in.
+// in tests/golden/level.trace, and its running hash of every flush in
+// tests/golden/level.frames. Run it by hand when the level changes on
+// purpose, and check the three in.
 //
-//   record_golden [REPLAY TRACE]
+//   record_golden [REPLAY TRACE FRAMES]
 
 #include <cstdio>
 #include <cstdlib>
@@ -16,12 +17,14 @@
 #include "shell/platform.h"
 #include "shell/session.h"
 #include "shell/settings.h"
+#include "shell/sound.h"
 #include "shell/startup.h"
 #include "tests/golden/golden.h"
 
 int main(int argc, char** argv) {
   std::string replay_path = argc > 2 ? argv[1] : golden_replay_path();
   std::string trace_path = argc > 2 ? argv[2] : golden_trace_path();
+  std::string frames_path = argc > 3 ? argv[3] : golden_frames_path();
   setenv("SDL_VIDEODRIVER", "dummy", 1);
   setenv("SDL_AUDIODRIVER", "dummy", 1);
   // The run must not depend on the data folder beside the program.
@@ -32,7 +35,10 @@ int main(int argc, char** argv) {
   controls_set_defaults();
   platform_script_begin();
   input_reset();
+  sound_record(true);
+  golden_frames_begin();
   platform_script_on_flush([](int frame) {
+    golden_frames_flush(frame);
     golden_keep_alive();
     golden_pilot(frame);
     if (frame >= kGoldenFrameLimit) platform_script_close_window();
@@ -47,8 +53,10 @@ int main(int argc, char** argv) {
   const ReplayGame& game = replay.games[0];
   std::ofstream trace(trace_path, std::ios::trunc);
   for (const TraceDigest& digest : game.digests) trace << trace_line(digest) << '\n';
+  std::ofstream frames(frames_path, std::ios::trunc);
+  frames << golden_frames_notes();
   std::printf("%u game-loop frames, score %d, hits %d, %zu frame runs, %zu bytes\n",
               game.game_frames, game.score, game.hits, game.frames.size(),
               replay_encode(replay).size());
-  return trace ? 0 : 1;
+  return trace && frames ? 0 : 1;
 }
