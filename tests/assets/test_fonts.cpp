@@ -48,14 +48,15 @@ std::vector<Bitmap> read_cells(const std::filesystem::path& png, int cell, int c
 class Font : public ::testing::TestWithParam<FontCase> {
  protected:
   void TearDown() override { TCOD_quit(); }
-  const std::vector<Bitmap> cells_ =
-      read_cells(asset_dir() / "terminal" / GetParam().png, GetParam().cell, 256);
 };
 
 // Each cell is its character's glyph (or a look-alike's) in one of the
-// console fonts its size is drawn from, or one of the cells we draw.
-TEST_P(Font, EveryCodeShowsItsOwnCharacter) {
+// console fonts its size is drawn from, or one of the cells we draw; libtcod
+// takes the font in the game's column-major 16 x 16 layout, its cells sizing the window.
+TEST_P(Font, EveryCodeShowsItsOwnCharacterAndLibtcodOpensA50By70ConsoleWithIt) {
   const FontCase& f = GetParam();
+  const auto png = asset_dir() / "terminal" / f.png;
+  const std::vector<Bitmap> cells = read_cells(png, f.cell, 256);
   std::vector<assetgen::PsfFont> sources;
   for (const std::string family : {"FullGreek-", "Uni2-"})
     sources.push_back(assetgen::load_psf(EV_CONSOLE_FONT_DIR "/" + family + f.psf + ".psf.gz"));
@@ -68,21 +69,16 @@ TEST_P(Font, EveryCodeShowsItsOwnCharacter) {
       for (char32_t cp : wanted)
         if (const Bitmap* g = source.find(cp))
           allowed.push_back(assetgen::scaled(*g, f.cell / g->width, f.cell / g->height));
-    EXPECT_NE(std::find(allowed.begin(), allowed.end(), cells_[code]), allowed.end())
+    EXPECT_NE(std::find(allowed.begin(), allowed.end(), cells[code]), allowed.end())
         << "code " << code;
   }
   for (int a = 1; a < 255; ++a)  // 255, the no-break space, is blank as 32 is
-    for (int b = a + 1; b < 255; ++b) EXPECT_NE(cells_[a], cells_[b]) << "codes " << a << " " << b;
+    for (int b = a + 1; b < 255; ++b) EXPECT_NE(cells[a], cells[b]) << "codes " << a << " " << b;
   // The pictures the game draws below 32 by their code page's characters.
   for (auto [code, want] :
        {std::pair{1, U'\u263A'}, {7, U'\u2022'}, {10, U'\u25D9'}, {22, U'\u25AC'}})
     EXPECT_EQ(assetgen::cp437_to_unicode(code), want) << code;
-}
 
-// libtcod takes each font in the game's column-major 16 x 16 layout; its cells size the window.
-TEST_P(Font, LibtcodOpensA50By70ConsoleWithIt) {
-  const FontCase& f = GetParam();
-  const auto png = asset_dir() / "terminal" / f.png;
   constexpr int kLayout = TCOD_FONT_LAYOUT_ASCII_INCOL | TCOD_FONT_TYPE_GREYSCALE;
   ASSERT_EQ(TCOD_console_set_custom_font(png.c_str(), kLayout, 16, 16), TCOD_E_OK)
       << TCOD_get_error();

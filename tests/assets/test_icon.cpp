@@ -24,22 +24,17 @@ Surface load_window_icon() {
   return {SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_ABGR8888, 0), &SDL_FreeSurface};
 }
 
-TEST(IconFile, LoadsAsA32By32ShipOnClearGround) {
+// The window's icon, and the desktop's PNGs enlarged from it pixel for pixel.
+TEST(IconFile, A32By32ShipOnClearGroundAndItsEnlargements) {
   Surface icon = load_window_icon();
   ASSERT_NE(icon, nullptr) << SDL_GetError();
   EXPECT_EQ(std::pair(icon->w, icon->h), std::pair(32, 32));
-  const auto* pixels = static_cast<Uint32*>(icon->pixels);
+  const auto* window = static_cast<Uint32*>(icon->pixels);
   // Alpha is the top byte: the corner shows through, a fifth to three fifths is the ship.
   const auto opaque =
-      std::count_if(pixels, pixels + 32 * 32, [](Uint32 p) { return p >> 24 == 0xFF; });
-  EXPECT_EQ(pixels[0] >> 24, 0u);
+      std::count_if(window, window + 32 * 32, [](Uint32 p) { return p >> 24 == 0xFF; });
+  EXPECT_EQ(window[0] >> 24, 0u);
   EXPECT_TRUE(opaque > 32 * 32 / 5 && opaque < 32 * 32 * 3 / 5) << opaque;
-}
-
-TEST(IconFile, DesktopPngsAreTheWindowIconEnlargedPixelForPixel) {
-  Surface icon = load_window_icon();
-  ASSERT_NE(icon, nullptr) << SDL_GetError();
-  const auto* window = static_cast<Uint32*>(icon->pixels);
   for (int side : assetgen::kIconPngSides) {
     const std::string name = std::to_string(side) + "x" + std::to_string(side) + ".png";
     SCOPED_TRACE(name);
