@@ -70,7 +70,8 @@ using DroneTest = GameTest;
 // Darts from row -4 bend hardest, two degrees a frame, and fire their shell along the bend.
 TEST_F(KindTest, DartsFromRowMinus4BendTwoDegreesAFrameFromAge51To109AndShellAlongTheBend) {
   for (auto [kind, at51, at65, after] :
-       {std::tuple<EnemyThink, int, int, int>{kind_dart, 92, 120, 208}, {kind_dart_leader, 88, 60, 332}}) {
+       {std::tuple<EnemyThink, int, int, int>{kind_dart, 92, 120, 208},
+        {kind_dart_leader, 88, 60, 332}}) {
     play(kind, 20, -4, {{50, 50, 90, 0, -1}, {51, 50, at51, 0, -1}, {65, 50, at65, 1, 13},
                         {120, 50, after, 1, 13}});
     EXPECT_EQ(std::pair(shot(0).behaviour, int(shot(0).motion.heading)),
@@ -119,7 +120,8 @@ TEST_F(KindTest, SpinnersTurnTheirCentreEvery8Frames) {
 // not burst it again. Each frame's trail keeps that frame's colour, red or the rainbow's.
 TEST_F(ShellTest, AShellFiredAtSpeedOneBurstsInItsSpawnCallOnlyAndTrailsItsColour) {
   // clang-format off
-  const struct { BulletBehaviour shell; int rainbow; const char *ring, *sounds, *trail; } cases[] = {
+  const struct { BulletBehaviour shell; int rainbow; const char *ring, *sounds, *trail; }
+  cases[] = {
       {shell_eight, 1, "8x? 10,10 35/0..315|", "13@10|14@10|",
        "1x. 10,10 0/15 150,236,63 0|1x. 10,10 0/15 160,230,58 0|"},
       {shell_quiet, 0, "8x? 10,10 35/0..315|", "", "2x. 10,10 0/15 r 0|"},
