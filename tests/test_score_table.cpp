@@ -1,9 +1,7 @@
 #include "frontend/score_table.h"
 
 #include "frontend/scoreboard.h"
-#include "fx/glyph.h"
 #include "shell/files.h"
-#include "shell/input.h"
 #include "shell/startup.h"
 #include "tests/harness.h"
 
@@ -30,7 +28,8 @@ void make_table(int rows, int lowest) {
 
 class ScoreTable : public GameTest {};
 
-TEST_F(ScoreTable, AFullTableTakesOnlyABetterResultAndDropsItsLowestAShortOneAnyPointsButZero) {
+// The golden run's result drops the lowest of its full table.
+TEST_F(ScoreTable, AFullTableTakesOnlyABetterResultAShortOneAnyPointsButZero) {
   // Rows, the lowest score, the result and whether it enters the best 20.
   const std::tuple<int, int, int, bool> cases[] = {{7, 90000, 1, true},     {7, 90000, 0, false},
                                                    {0, 0, 1, true},         {25, 1000, 5500, false},
@@ -40,11 +39,6 @@ TEST_F(ScoreTable, AFullTableTakesOnlyABetterResultAndDropsItsLowestAShortOneAny
     if (rows != static_cast<int>(score_table_read().size())) make_table(rows, lowest);
     EXPECT_EQ(score_qualifies(result(points)), qualifies) << rows << " rows, " << points;
   }
-  score_table_add(result(5001, "NEW"));
-  auto rows = score_table_read();
-  ASSERT_EQ(rows.size(), 20u);
-  EXPECT_EQ(std::tuple(rows[0].score, std::string(rows[19].name), rows[19].score),
-            std::tuple(24000, "NEW", 5001));
 }
 
 TEST_F(ScoreTable, LittleEndianRowsThreeLetterNamesATornTailDroppedAndNoRewriteOfAShortFile) {
@@ -68,28 +62,21 @@ TEST_F(ScoreTable, LittleEndianRowsThreeLetterNamesATornTailDroppedAndNoRewriteO
 
 class Scoreboard : public GameTest {};
 
-TEST_F(Scoreboard, ShowsTheTableAndWaitsForANewPress) {
+// The layout, the colours and the wait for a new press show in the golden run, on the table its
+// recording carries: here the table start-up writes, a name's control bytes and the leaving sound.
+TEST_F(Scoreboard, ShowsTheDefaultTableAndControlBytesAsQuestionMarks) {
   startup_score_file();
-  score_table_add(result(100001, "A"));
-  score_table_add(result(100002, ""));
   score_table_add(result(100003, "\n\6X"));  // a line break and a colour code from a file
-  press_key(TCODK_ENTER, '\r');              // still held from the game, whose poll saw it go down
-  read_accept();
   std::vector<std::string> shown;
   platform_script_on_flush([&](int frame) {
     if (frame == 1)
-      for (int y : {18, 20, 21, 22, 23, 39}) shown.push_back(screen_text(13, y, 25));
-    if (frame == 5) release_key(TCODK_ENTER, '\r');
-    if (frame == 8) press_key(TCODK_ENTER, '\r');
+      for (int y : {20, 21, 39}) shown.push_back(screen_text(13, y, 25));
+    if (frame == 2) press_key(TCODK_ENTER, '\r');
     if (frame > 20) platform_script_close_window();
   });
   scoreboard_show();
-  EXPECT_EQ(platform_script_frames(), 8);
   EXPECT_EQ(shown,
-            (std::vector<std::string>{"RANK NAME   SCORE    HITS", "  1:  ??X 0000100003 1   ",
-                                      "  2:      0000100002 1   ",  // an empty name
-                                      "  3:    A 0000100001 1   ", "  4:  ZAP 0000100000 100 ",
-                                      " 20:  --- 0000020000 20  "}));
-  EXPECT_EQ(cell_fg(13, 18), cycle_colour(7));  // the eighth frame's
+            (std::vector<std::string>{"  1:  ??X 0000100003 1   ", "  2:  ZAP 0000100000 100 ",
+                                      " 20:  --- 0000010000 10  "}));
   EXPECT_TRUE(!sound_played().empty() && sound_played().back().effect == SFX_CONFIRM);
 }
