@@ -277,8 +277,8 @@ TEST_F(Menus, EachScreenLeavesOnItsKeyOrAClosedWindowWithoutWritingAFile) {
 using EndScreens = GameTest;
 
 // Escape saves nothing; a saved result no longer qualifies. The closing screen reopens the entry,
-// empty, the flush after an Escape, and the Enter that confirms the name, still down, also ends the
-// screen.
+// empty, the flush after an Escape. The box's words, the closing screen's and its end on the Enter
+// that confirms the name show in the golden run.
 TEST_F(EndScreens, NameEntryStoresAtMostThreeConfirmedCharactersAlsoOnTheClosingScreen) {
   // Keys per flush, the table after and the slots at the end ('?' the block).
   // clang-format off
@@ -294,15 +294,9 @@ TEST_F(EndScreens, NameEntryStoresAtMostThreeConfirmedCharactersAlsoOnTheClosing
     Score score{5001};
     tap_per_flush(c.strokes);
     (c.strokes.back() == "\r" ? demo_end_screen : name_entry)(score);
-    EXPECT_EQ(screen_text(11, 24, 25) + screen_text(11, 26, 8),
-              "YOUR SCORE IS: 0000005001RANK IN!");
     EXPECT_EQ(std::tuple(screen_text(23, 28, 3), stored(), score_qualifies(score)),
               std::tuple(std::string(c.slots), std::string(c.stored), *c.stored == '\0'));
   }
-  // The closing screen, last: its words, their colour, and its end on the Enter.
-  EXPECT_EQ(
-      std::tuple(screen_text(5, 20, 41), cell_fg(5, 20), platform_script_frames()),
-      std::tuple(std::string("Thanks for playing the Ember Vortex demo."), cycle_colour(1), 7));
 }
 
 // The countdown shows 30 for a frame, then each value for 60 frames down to 1, never 00.
