@@ -62,6 +62,10 @@ void golden_frames_flush(int flush) {
            uint64_t{bg.r} << 16 | uint64_t{bg.g} << 8 | bg.b);
     }
   }
+  // The fade is drawn over the console, not kept in its cells.
+  const TCOD_color_t fade = TCOD_console_get_fading_color();
+  fold(uint64_t{TCOD_console_get_fade()} << 24 | uint64_t{fade.r} << 16 | uint64_t{fade.g} << 8 |
+       fade.b);
   for (const SoundPlay& play : sound_played())
     fold(uint64_t(play.effect) << 17 | uint64_t{play.panned} << 16 |
          uint64_t{play.panning.left} << 8 | play.panning.right);
