@@ -116,19 +116,6 @@ TEST_F(KindTest, SpinnersTurnTheirCentreEvery8Frames) {
   }
 }
 
-// It unfolds a picture at a time as it stops, and folds back up as it leaves.
-TEST_F(KindTest, RaiderUnfoldsAsItStopsAndFoldsAsItLeaves) {
-  Enemy& e = play(kind_raider, 25, -5, {});
-  std::string rows;
-  for (int age : {81, 82, 95, 96, 110, 111, 211, 226, 241}) {
-    while (e.age < age) enemy_tick(e);
-    for (int i = 0; i < e.width; ++i) rows += char(enemy_cell(e, i, 1));
-    rows += ' ';
-  }
-  EXPECT_EQ(rows,
-            "\\(x)/ <(\x01)> <(\x01)> {|\x01|} {|\x01|} |\xB3\x01\xB3| {|\x01|} <(\x01)> \\(x)/ ");
-}
-
 // Fired at speed 1 a shell stops, and bursts, in its spawn call: a tick before its removal must
 // not burst it again. Each frame's trail keeps that frame's colour, red or the rainbow's.
 TEST_F(ShellTest, AShellFiredAtSpeedOneBurstsInItsSpawnCallOnlyAndTrailsItsColour) {
