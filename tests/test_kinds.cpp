@@ -103,19 +103,6 @@ TEST_F(KindTest, SideBurstsAndMissileFansHoldTheirFireWhileTheShipIsOutOfPlay) {
 
 // clang-format on
 
-// The centre of the spinners' middle row turns, a step every 8 frames.
-TEST_F(KindTest, SpinnersTurnTheirCentreEvery8Frames) {
-  for (EnemyThink kind : {kind_spinner, kind_spinner_u}) {
-    Enemy& e = play(kind, 10, 0, {});
-    std::string centres;
-    for (int age : {7, 8, 16, 24, 32, 40, 99}) {
-      while (e.age < age) enemy_tick(e);
-      centres += char(enemy_cell(e, 2, 1));
-    }
-    EXPECT_EQ(centres, "+\xB3/\xC4\\\xB3\\");
-  }
-}
-
 // Fired at speed 1 a shell stops, and bursts, in its spawn call: a tick before its removal must
 // not burst it again. Each frame's trail keeps that frame's rainbow colour.
 TEST_F(ShellTest, AShellFiredAtSpeedOneBurstsInItsSpawnCallOnlyAndTrailsTheRainbow) {
