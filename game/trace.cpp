@@ -8,14 +8,11 @@
 
 namespace {
 
-constexpr uint64_t kFnvOffset = 1469598103934665603ull;
-constexpr uint64_t kFnvPrime = 1099511628211ull;
-
 const GameWatch* watching = nullptr;
 
 uint64_t screen_hash() {
-  uint64_t hash = kFnvOffset;
-  auto fold = [&hash](uint64_t value) { hash = (hash ^ value) * kFnvPrime; };
+  uint64_t hash = kTraceHashStart;
+  auto fold = [&hash](uint64_t value) { hash = trace_fold(hash, value); };
   int width = TCOD_console_get_width(nullptr);
   int height = TCOD_console_get_height(nullptr);
   for (int y = 0; y < height; ++y) {

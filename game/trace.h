@@ -21,6 +21,12 @@ struct TraceDigest {
   bool operator==(const TraceDigest&) const = default;
 };
 
+// FNV-1a over whole values: the digest's screen hash, and any watcher's own.
+constexpr uint64_t kTraceHashStart = 1469598103934665603ull;
+constexpr uint64_t trace_fold(uint64_t hash, uint64_t value) {
+  return (hash ^ value) * 1099511628211ull;
+}
+
 // The digest as the game stands right after a flush.
 TraceDigest trace_digest(int frame, const Score& score, const World& world);
 // Live entities in all the World's lists.

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "game/globals.h"
+#include "game/trace.h"
 #include "shell/platform.h"
 #include "shell/sound.h"
 
@@ -20,7 +21,7 @@ struct FrameNotes {
 } frame_notes;
 
 void fold(uint64_t value) {
-  frame_notes.hash = (frame_notes.hash ^ value) * 1099511628211ull;
+  frame_notes.hash = trace_fold(frame_notes.hash, value);
 }
 
 // A press at `at` and its release two frames later.
@@ -44,8 +45,8 @@ std::string golden_frames_path() {
 }
 
 void golden_frames_begin() {
-  frame_notes = FrameNotes{1469598103934665603ull, ""};
-  sound_clear_played();
+  frame_notes = FrameNotes{kTraceHashStart, ""};
+  sound_record(true);
 }
 
 void golden_frames_flush(int flush) {

@@ -25,7 +25,7 @@ void golden_pilot(int frame);
 // The trace's digests are 600 frames apart and miss what lives between them:
 // a spark, a missile's flight, a sound. So every flush's console, its fade and
 // the sounds it played fold into a running hash, noted every 60 flushes as
-// "flush 60 1f2e...". Sound recording must be on.
+// "flush 60 1f2e...". Beginning turns the record of sounds played on.
 void golden_frames_begin();
 void golden_frames_flush(int flush);
 const std::string& golden_frames_notes();

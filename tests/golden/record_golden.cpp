@@ -17,7 +17,6 @@
 #include "shell/platform.h"
 #include "shell/session.h"
 #include "shell/settings.h"
-#include "shell/sound.h"
 #include "shell/startup.h"
 #include "tests/golden/golden.h"
 
@@ -35,7 +34,6 @@ int main(int argc, char** argv) {
   controls_set_defaults();
   platform_script_begin();
   input_reset();
-  sound_record(true);
   golden_frames_begin();
   platform_script_on_flush([](int frame) {
     golden_frames_flush(frame);
