@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <map>
 
+#include "shell/page.h"
+
 namespace {
 
 struct MemoryFiles {
@@ -78,6 +80,7 @@ bool file_replace(const std::string& path, const void* data, size_t size) {
     return false;
   }
   if (sync_on) sync_folder_of(path);
+  page_file_saved(path);
   return true;
 }
 

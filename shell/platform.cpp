@@ -12,6 +12,7 @@
 #include <set>
 #include <utility>
 
+#include "shell/page.h"
 #include "shell/platform_state.h"
 #include "shell/settings.h"
 
@@ -406,6 +407,8 @@ void platform_flush() {
     toggle_fullscreen();
   }
   if (platform.render) TCOD_console_flush_ex(nullptr, viewport());
+  page_frame_end(platform.source == Source::real ||
+                 (platform.source == Source::playback && platform.playback.paced));
   if (platform.recording.on) record_frame_end();
   if (platform.source == Source::playback) {
     if (platform.playback.paced) playback_watch_window();

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "shell/page.h"
 #include "shell/platform.h"
 
 namespace {
@@ -57,6 +58,7 @@ void record(int effect, bool panned, Panning panning) {
 }  // namespace
 
 void sound_init() {
+  page_choose_audio();
   if (SDL_Init(SDL_INIT_AUDIO) < 0) {
     std::fprintf(stderr, "Unable to initialize SDL: %s\n", SDL_GetError());
   }

@@ -1,0 +1,98 @@
+# The browser build: included by the top-level CMakeLists.txt under
+# emscripten's toolchain (cmake --preset web), it builds the dependencies from
+# third_party/, the fonts and sounds with a native build of the asset
+# generator, and the page in build-web/page/.
+enable_language(C)  # zlib
+include(ExternalProject)
+
+# Debian's emscripten optimises its JavaScript with acorn from Debian's own
+# node modules, which the node on the PATH does not search: every link is
+# given the folder here rather than in the player's environment.
+set(EV_NODE_PATH /usr/share/nodejs:/usr/lib/nodejs)
+set_property(GLOBAL PROPERTY RULE_LAUNCH_LINK "${CMAKE_COMMAND} -E env NODE_PATH=${EV_NODE_PATH}")
+
+add_subdirectory(third_party)
+
+# A cross build cannot run the asset generator: the native project beside it
+# (the desktop build's own CMakeLists.txt, tests off) draws the fonts and
+# sounds into build-web/native/. It needs what the desktop build needs. The
+# web tests compare the page with the desktop program, built there too.
+set(EV_NATIVE ${CMAKE_BINARY_DIR}/native)
+set(native_targets assets)
+if(EV_BUILD_TESTS)
+  list(APPEND native_targets ember_vortex)
+endif()
+ExternalProject_Add(native_assets
+  SOURCE_DIR ${CMAKE_SOURCE_DIR}
+  BINARY_DIR ${EV_NATIVE}
+  CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release -DEV_BUILD_TESTS=OFF -DEV_WERROR=${EV_WERROR}
+  BUILD_COMMAND ${CMAKE_COMMAND} --build ${EV_NATIVE} --target ${native_targets}
+  INSTALL_COMMAND ""
+  BUILD_ALWAYS ON
+  BUILD_BYPRODUCTS ${EV_NATIVE}/terminal/terminal.png)
+
+# The game's sources, as the desktop build takes them, with the one file of
+# the page's own (shell/page.cpp).
+file(GLOB EV_SOURCES CONFIGURE_DEPENDS
+  shell/*.cpp game/*.cpp enemies/*.cpp fx/*.cpp frontend/*.cpp)
+list(REMOVE_ITEM EV_SOURCES ${CMAKE_SOURCE_DIR}/shell/main.cpp)
+add_library(ember_core STATIC ${EV_SOURCES})
+target_include_directories(ember_core PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(ember_core PUBLIC ev_libtcod ev_sdl2_mixer ev_sdl2)
+target_compile_options(ember_core PUBLIC
+  "SHELL:-include ${CMAKE_SOURCE_DIR}/cmake/web_bit_cast.h")
+
+# Linked for a page and for node alike: every screen of the game is a loop
+# that flushes once a frame, so each flush must be able to return to the
+# browser (ASYNCIFY); SDL's audio needs the function that resumes the audio
+# context at the first key, which the link would otherwise leave out.
+set(EV_WEB_LINK
+  -sASYNCIFY -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=64MB -sEXIT_RUNTIME=1
+  # (a file: CMake's link scripts mangle a "$" in a flag)
+  -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${CMAKE_SOURCE_DIR}/cmake/web_library_funcs.json)
+
+function(ev_web_program target source)
+  add_executable(${target} ${source} ${ARGN})
+  target_link_libraries(${target} PRIVATE ember_core)
+  add_dependencies(${target} native_assets)
+endfunction()
+
+# The page: our own index.html, script and style beside the game's files.
+set(EV_PAGE ${CMAKE_BINARY_DIR}/page)
+ev_web_program(ember_vortex shell/main.cpp)
+set_target_properties(ember_vortex PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${EV_PAGE})
+target_link_options(ember_vortex PRIVATE ${EV_WEB_LINK} -sENVIRONMENT=web -lidbfs.js
+  "-sEXPORTED_RUNTIME_METHODS=[\"FS\"]"
+  "SHELL:--preload-file ${EV_NATIVE}/terminal@/terminal"
+  "SHELL:--preload-file ${EV_NATIVE}/sound@/sound")
+set(page_files index.html page.js page.css)
+set(page_outputs)
+foreach(name IN LISTS page_files)
+  add_custom_command(OUTPUT ${EV_PAGE}/${name}
+    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/dist/web/${name} ${EV_PAGE}/${name}
+    DEPENDS ${CMAKE_SOURCE_DIR}/dist/web/${name})
+  list(APPEND page_outputs ${EV_PAGE}/${name})
+endforeach()
+add_custom_command(OUTPUT ${EV_PAGE}/icon.png
+  COMMAND ${CMAKE_COMMAND} -E copy ${EV_NATIVE}/icons/32x32.png ${EV_PAGE}/icon.png
+  DEPENDS native_assets)
+add_custom_target(page ALL DEPENDS ${page_outputs} ${EV_PAGE}/icon.png ember_vortex)
+
+# The same game under node, for the golden runs and the benchmark: no window,
+# no sound card (cmake/web_node_pre.js), the files embedded in the program
+# (a package beside it would be looked for in the working folder), the
+# golden files at /golden.
+set(EV_NODE_LINK ${EV_WEB_LINK} -sENVIRONMENT=node
+  "SHELL:--pre-js ${CMAKE_SOURCE_DIR}/cmake/web_node_pre.js"
+  "SHELL:--embed-file ${EV_NATIVE}/terminal@/terminal"
+  "SHELL:--embed-file ${EV_NATIVE}/sound@/sound"
+  "SHELL:--embed-file ${CMAKE_SOURCE_DIR}/tests/golden@/golden")
+ev_web_program(ember_vortex_node shell/main.cpp)
+ev_web_program(frame_bench bench/frame_bench.cpp tests/golden/golden.cpp)
+target_compile_definitions(frame_bench PRIVATE EV_GOLDEN_DIR="/golden")
+foreach(target ember_vortex_node frame_bench)
+  target_link_options(${target} PRIVATE ${EV_NODE_LINK})
+  set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/node
+    LINK_DEPENDS ${CMAKE_SOURCE_DIR}/cmake/web_node_pre.js)
+endforeach()
+
