@@ -96,3 +96,16 @@ foreach(target ember_vortex_node frame_bench)
     LINK_DEPENDS ${CMAKE_SOURCE_DIR}/cmake/web_node_pre.js)
 endforeach()
 
+if(EV_BUILD_TESTS)
+  enable_testing()
+  add_test(NAME Web.GoldenLevelUnderNode
+    COMMAND sh ${CMAKE_SOURCE_DIR}/tests/web/golden_node.sh $<TARGET_FILE:ember_vortex_node>
+            ${EV_NATIVE}/ember_vortex ${CMAKE_SOURCE_DIR}/tests/golden)
+  set_tests_properties(Web.GoldenLevelUnderNode PROPERTIES TIMEOUT 300)
+  # Needs Debian's chromium and `npm ci` in tests/web (skipped, 77, without the browser).
+  add_test(NAME Web.PageInChromium
+    COMMAND node ${CMAKE_SOURCE_DIR}/tests/web/page_test.js ${EV_PAGE}
+            ${EV_NATIVE}/terminal/terminal.png ${EV_NATIVE}/ember_vortex
+            ${CMAKE_SOURCE_DIR}/tests/golden/level.replay)
+  set_tests_properties(Web.PageInChromium PROPERTIES TIMEOUT 600 SKIP_RETURN_CODE 77)
+endif()
