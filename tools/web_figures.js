@@ -1,0 +1,143 @@
+// The browser build's figures on this machine, printed as a table:
+//
+//   node tools/web_figures.js [BUILD_WEB_DIR]      (default: build-web)
+//
+// - Bytes a first visit transfers: every file the page asks for, served by
+//   tests/web/serve.js as they are, then gzipped (level 9) as most servers
+//   send them.
+// - Time from loading the page to its first frame (the intro's first flush),
+//   five loads in a fresh headless Chromium each: the page is unchanged, and
+//   the first WebGL draw is stamped from outside (a wrapped drawElements and
+//   drawArrays), as figures.sh stamps the desktop's first flush.
+// - Frames per second over ten seconds of play (Enter, then the gun held and
+//   the ship weaving): a frame is a run of draws with no return to the
+//   browser between them; the gaps between frames after the first second.
+// - The game's own work per frame over the golden level: frame_bench built
+//   for the web, under node (the same V8 as Chromium's).
+'use strict';
+const { spawnSync } = require('child_process');
+const fs = require('fs');
+const os = require('os');
+const path = require('path');
+const tests = path.join(__dirname, '..', 'tests', 'web');
+const puppeteer = require(path.join(tests, 'node_modules', 'puppeteer-core'));
+const { serve } = require(path.join(tests, 'serve'));
+
+const build = path.resolve(process.argv[2] || 'build-web');
+const page = path.join(build, 'page');
+const LOADS = 5;
+const PLAY_SECONDS = 10;
+const sleep = ms => new Promise(done => setTimeout(done, ms));
+const row = (label, text) => console.log(label.padEnd(36) + text);
+const mb = bytes => (bytes / 1e6).toFixed(2) + ' MB';
+
+// Stamps every frame the page draws, before any script of the page runs.
+function stampFrames() {
+  window.frameStamps = [];
+  let inFrame = false;
+  for (const Context of [WebGLRenderingContext, WebGL2RenderingContext]) {
+    for (const name of ['drawElements', 'drawArrays']) {
+      const original = Context.prototype[name];
+      Context.prototype[name] = function (...args) {
+        if (!inFrame) {
+          inFrame = true;
+          window.frameStamps.push(performance.now());
+          setTimeout(() => { inFrame = false; }, 0);
+        }
+        return original.apply(this, args);
+      };
+    }
+  }
+}
+
+async function browser() {
+  return puppeteer.launch({
+    executablePath: '/usr/bin/chromium',
+    headless: true,
+    userDataDir: fs.mkdtempSync(path.join(os.tmpdir(), 'ember-figures-')),
+    args: ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+      '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+  });
+}
+
+async function main() {
+  console.log(`Ember Vortex in a page, ${new Date().toISOString().slice(0, 16)}, ${os.cpus().length} cores,` +
+    ` load average ${os.loadavg().map(l => l.toFixed(2)).join(' ')}, ${page}`);
+  console.log();
+  const files = fs.readdirSync(page).filter(name => fs.statSync(path.join(page, name)).isFile());
+  for (const name of files.filter(n => /\.(wasm|data|js)$/.test(n))) {
+    const bytes = fs.readFileSync(path.join(page, name));
+    row('size of ' + name, `${mb(bytes.length)}, ${mb(require('zlib').gzipSync(bytes, { level: 9 }).length)} gzipped`);
+  }
+
+  // Bytes, and the first frame, over fresh loads.
+  const firsts = [];
+  for (const gzip of [false, true]) {
+    const server = await serve(page, { gzip });
+    const loads = gzip ? 1 : LOADS;
+    for (let i = 0; i < loads; ++i) {
+      const chromium = await browser();
+      const tab = await chromium.newPage();
+      await tab.setViewport({ width: 400, height: 584 });
+      await tab.evaluateOnNewDocument(stampFrames);
+      await tab.goto(server.url);
+      await tab.waitForFunction(() => window.frameStamps.length > 0, { timeout: 60000 });
+      if (!gzip) firsts.push(await tab.evaluate(() => window.frameStamps[0]));
+      await sleep(500);
+      await chromium.close();
+    }
+    row(gzip ? 'bytes of a visit, gzipped' : 'bytes of a visit, as they are',
+      `${mb(server.bytesSent() / loads)} in ${server.requests.length / loads} requests`);
+    await server.close();
+  }
+  const sorted = [...firsts].sort((a, b) => a - b);
+  row('loading to the first frame', `median ${sorted[2].toFixed(0)} ms; the loads in order: ` +
+    firsts.map(t => t.toFixed(0)).join(' ') + ' ms');
+
+  // Ten seconds of play.
+  const server = await serve(page);
+  const chromium = await browser();
+  const tab = await chromium.newPage();
+  await tab.setViewport({ width: 400, height: 584 });
+  await tab.evaluateOnNewDocument(stampFrames);
+  await tab.goto(server.url);
+  await tab.waitForFunction(() => window.frameStamps.length > 0, { timeout: 60000 });
+  await sleep(3000);  // the intro
+  await tab.keyboard.down('Enter');
+  await sleep(80);
+  await tab.keyboard.up('Enter');
+  await sleep(1500);  // the menu fades out
+  await tab.keyboard.down('z');
+  const from = await tab.evaluate(() => performance.now());
+  for (let t = 0; t < PLAY_SECONDS; t += 2) {
+    await tab.keyboard.down('ArrowLeft');
+    await sleep(1000);
+    await tab.keyboard.up('ArrowLeft');
+    await tab.keyboard.down('ArrowRight');
+    await sleep(1000);
+    await tab.keyboard.up('ArrowRight');
+  }
+  const stamps = await tab.evaluate(start => window.frameStamps.filter(t => t >= start), from);
+  await chromium.close();
+  await server.close();
+  const span = (stamps[stamps.length - 1] - stamps[0]) / 1000;
+  const settled = stamps.filter(t => t >= stamps[0] + 1000);
+  const gaps = settled.slice(1).map((t, i) => t - settled[i]).sort((a, b) => a - b);
+  row('frames per second in play', `${((stamps.length - 1) / span).toFixed(1)} over ${span.toFixed(1)} s`);
+  row('gaps between frames after 1 s', `median ${gaps[gaps.length >> 1].toFixed(1)} ms, ` +
+    `99th percentile ${gaps[Math.floor(gaps.length * 0.99)].toFixed(1)} ms, worst ${gaps[gaps.length - 1].toFixed(1)} ms, ` +
+    `${gaps.filter(g => g > 50).length} over 50 ms`);
+
+  // The game's own work per frame, in WebAssembly.
+  const bench = spawnSync('node', ['--no-experimental-fetch', path.join(build, 'node', 'frame_bench.js')],
+    { encoding: 'utf8' });
+  for (const line of bench.stdout.split('\n').filter(l => /^(game's own work|whole frame|frames per second|peak)/.test(l))) {
+    row('frame_bench (node): ' + line.slice(0, 17).trim(), line.slice(18).trim());
+  }
+  if (bench.status !== 0) row('', `(frame_bench exit status ${bench.status}: ${bench.stderr.trim()})`);
+}
+
+main().catch(error => {
+  console.error(error.stack || String(error));
+  process.exit(1);
+});
