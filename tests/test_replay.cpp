@@ -2,13 +2,9 @@
 
 #include <SDL.h>
 
-#include <sstream>
-
-#include "frontend/score_table.h"
 #include "game/game_loop.h"
 #include "shell/files.h"
 #include "shell/session.h"
-#include "tests/golden/golden.h"
 #include "tests/harness.h"
 
 namespace {
@@ -40,14 +36,6 @@ void scripted_game(int frame) {
   if (frame == 602) release_key(TCODK_ESCAPE);
   if (screen_text(13, 18, 4) == "RANK") press_key(TCODK_ENTER, '\r');
   if (frame >= 3000) platform_script_close_window();
-}
-
-std::map<std::string, std::string> folder_files(const std::string& folder) {
-  std::map<std::string, std::string> files;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-    files[entry.path().filename().string()] = read_file(entry.path().string());
-  }
-  return files;
 }
 
 }  // namespace
@@ -126,35 +114,4 @@ TEST_F(Replays, AJoystickGamePlaysBackInTheProgramToItsDigests) {
   EXPECT_EQ(outcome.status, 1);
   EXPECT_NE(outcome.err.find("game 1: frame 600 differs from the recording"), std::string::npos)
       << outcome.err;
-}
-
-using GoldenLevel = GameTest;
-
-// On in-memory copies of the data files: the name entered after the victory
-// leaves the data folder as it was.
-TEST_F(GoldenLevel, PlaysBackToItsTraceWithoutWritingTheDataFolder) {
-  ReplayRead read = replay_load(golden_replay_path());
-  ASSERT_TRUE(read.replay) << golden_replay_path() << ": " << read.error;
-  score_table_write_defaults();
-  const auto before = folder_files(test_folder() + "data");
-  golden_frames_begin();
-  platform_script_on_flush([](int flush) {
-    golden_frames_flush(flush);
-    golden_keep_alive();
-  });
-  std::vector<GamePlayed> played = session_replay(*read.replay, false);
-  EXPECT_EQ(folder_files(test_folder() + "data"), before);
-  EXPECT_FALSE(files_in_memory());
-  ASSERT_EQ(played.size(), 1u);
-  std::string trace;
-  for (const TraceDigest& digest : played[0].digests) trace += trace_line(digest) + '\n';
-  EXPECT_EQ(trace, read_file(golden_trace_path())) << "the level parts from its golden run";
-  // Only the first note that parts is worth reading: every later one differs too.
-  std::istringstream notes(golden_frames_notes()), golden(read_file(golden_frames_path()));
-  std::string note, want;
-  for (bool more = true; more && note == want;) {
-    const bool noted = !std::getline(notes, note).fail();
-    more = !std::getline(golden, want).fail() || noted;
-  }
-  EXPECT_EQ(note, want) << "the level parts from its golden run between the digests";
 }

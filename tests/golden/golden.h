@@ -10,9 +10,9 @@ constexpr uint32_t kGoldenSeed = 20240607;
 // A level that never ends is cut off here (flushes).
 constexpr int kGoldenFrameLimit = 40000;
 
-std::string golden_replay_path();
-std::string golden_trace_path();
-std::string golden_frames_path();
+// A golden run's files: `run` is "level" or "session", `ending` ".replay",
+// ".trace" (the digests, one a line) or ".frames" (the per-flush notes).
+std::string golden_path(const std::string& run, const char* ending);
 
 // Run at every flush of the recording and of its playback alike; the ship
 // cannot be hurt, which no player can ask for.

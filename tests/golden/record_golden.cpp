@@ -1,10 +1,10 @@
-// Records the golden run: the whole level played headless by the scripted
-// pilot, written to tests/golden/level.replay with its digests, one a line,
-// in tests/golden/level.trace, and its running hash of every flush in
-// tests/golden/level.frames. Run it by hand when the level changes on
-// purpose, and check the three in.
+// Records a golden run, headless, into tests/golden/: the recording
+// (RUN.replay), its digests one a line (RUN.trace) and the running hash of
+// every flush (RUN.frames). "level" is the whole level flown by a scripted
+// pilot; "session" is a whole session through the front end. Run it by hand
+// when the game changes on purpose, and check the three files in.
 //
-//   record_golden [REPLAY TRACE FRAMES]
+//   record_golden level|session
 
 #include <cstdio>
 #include <cstdlib>
@@ -21,9 +21,11 @@
 #include "tests/golden/golden.h"
 
 int main(int argc, char** argv) {
-  std::string replay_path = argc > 2 ? argv[1] : golden_replay_path();
-  std::string trace_path = argc > 2 ? argv[2] : golden_trace_path();
-  std::string frames_path = argc > 3 ? argv[3] : golden_frames_path();
+  const std::string run = argc == 2 ? argv[1] : "";
+  if (run != "level" && run != "session") {
+    std::fputs("usage: record_golden level|session\n", stderr);
+    return 2;
+  }
   setenv("SDL_VIDEODRIVER", "dummy", 1);
   setenv("SDL_AUDIODRIVER", "dummy", 1);
   // The run must not depend on the data folder beside the program.
@@ -41,7 +43,7 @@ int main(int argc, char** argv) {
     golden_pilot(frame);
     if (frame >= kGoldenFrameLimit) platform_script_close_window();
   });
-  session_record(replay_path, kGoldenSeed);
+  session_record(golden_path(run, ".replay"), kGoldenSeed);
   game_run();
   session_record_stop();
   platform_script_end();
@@ -49,9 +51,9 @@ int main(int argc, char** argv) {
   const Replay& replay = session_recorded();
   if (replay.games.size() != 1) return 1;
   const ReplayGame& game = replay.games[0];
-  std::ofstream trace(trace_path, std::ios::trunc);
+  std::ofstream trace(golden_path(run, ".trace"), std::ios::trunc);
   for (const TraceDigest& digest : game.digests) trace << trace_line(digest) << '\n';
-  std::ofstream frames(frames_path, std::ios::trunc);
+  std::ofstream frames(golden_path(run, ".frames"), std::ios::trunc);
   frames << golden_frames_notes();
   std::printf("%u game-loop frames, score %d, hits %d, %zu frame runs, %zu bytes\n",
               game.game_frames, game.score, game.hits, game.frames.size(),
