@@ -18,11 +18,12 @@ ReplayGame sample_game(uint32_t seed) {
   return {seed, 1, -7, 1, 0, Controls{'q', 'w', 'e', 'p', 5, -1, 3, 4},
           ConsoleDefaults{TCOD_CENTER, TCOD_BKGND_SET, {1, 2, 3}, {250, 251, 252}}, input,
           1234, 98765, 43, {0, 1, 2, 255},
-          // A run of still frames, then a busy one.
+          // A run of still frames, then a busy one: a press, the text it typed, the window closed.
           {{64, 0, 0, 0, {InputEntry{}}},
            {1, kHeldLeft | kHeldFireKey, SDL_HAT_RIGHTUP, 1u << 31,
-            {{TCODK_CHAR, 'z', kEntryPressed | kEntryShift}, {kEntryClosed, 0, 0}}}},
-          {{}, {600, 10, 3, {1, 2, 3, 4, 5, 6, 7, 8}, 0x0123456789abcdefull}}};
+            {{TCODK_CHAR, 'z', kEntryPressed | kEntryShift}, {TCODK_TEXT, 'Z', 0},
+             {kEntryClosed, 0, 0}}, 2, 16}},
+          {{}, {600, 10, 3, {1, 2, 3, 4, 5, 6, 7, 8}, 0x0123456789abcdefull}}, true, 2};
   // clang-format on
 }
 
@@ -52,8 +53,9 @@ TEST(ReplayFile, RoundTripsEveryField) {
 
 TEST(ReplayFile, DamagedFilesAreRefusedWithAReason) {
   const std::vector<uint8_t> good = replay_encode(Replay{{sample_game(7)}});
-  const size_t score_length_at = 12 + 4 + 16 + 20 + 8 + 72 + 12;
+  const size_t score_length_at = 12 + 1 + 4 + 20 + 20 + 8 + 72 + 12;
   const size_t runs_at = score_length_at + 4 + 4;
+  const size_t busy_press_flags_at = runs_at + 4 + 18 + 15 + 2;
   auto cut = [&](size_t size) { return std::vector<uint8_t>(good.begin(), good.begin() + size); };
   auto with = [&](size_t at, uint32_t value) {
     std::vector<uint8_t> bytes = good;
@@ -62,6 +64,8 @@ TEST(ReplayFile, DamagedFilesAreRefusedWithAReason) {
   };
   std::vector<uint8_t> trailing = good;
   trailing.push_back(0);
+  std::vector<uint8_t> stray_text = good;
+  stray_text[busy_press_flags_at] = 0;  // the press becomes a release
   const struct {
     const char* name;
     std::vector<uint8_t> bytes;
@@ -70,7 +74,8 @@ TEST(ReplayFile, DamagedFilesAreRefusedWithAReason) {
       {"empty", {}, "not a replay"},
       {"garbage", {'G', 'I', 'F', '8', '9', 'a', 0, 0, 0, 0, 0, 0}, "not a replay"},
       {"header cut short", cut(6), "cut short"},
-      {"wrong version", with(4, 2), "version 2"},
+      {"wrong version", with(4, 3), "version 3"},
+      {"a text with no press before it", stray_text, "bad key code"},
       {"games past the end", with(8, 1000), "past the end"},
       {"cut inside a game", cut(40), "past the end"},
       {"score file past the end", with(score_length_at, 0x7fffffff), "past the end"},
