@@ -447,6 +447,10 @@ void platform_window_icon(const std::string& bmp_path) {
 
 void platform_flush() {
   platform.frame += 1;
+  // The frame's input is settled before the hook runs: what a script changes
+  // there, or reads after a change, belongs to the next frame.
+  if (platform.recording.on) record_frame_end();
+  if (platform.source != Source::playback) platform.sampled = false;
   if (platform.source != Source::real) {
     platform.hook_frames += 1;
     if (platform.on_flush) platform.on_flush(platform.hook_frames);
@@ -456,12 +460,9 @@ void platform_flush() {
     toggle_fullscreen();
   }
   if (platform.render) TCOD_console_flush_ex(nullptr, viewport());
-  if (platform.recording.on) record_frame_end();
   if (platform.source == Source::playback) {
     if (platform.playback.paced) playback_watch_window();
     playback_frame_end();
-  } else {
-    platform.sampled = false;
   }
 }
 
