@@ -83,7 +83,8 @@ int32_t extended_to_int32(const Extended& value) {
   if (value.mantissa == 0 || value.exponent <= -kMantissaBits) return 0;
   const uint64_t whole =
       value.exponent >= 0 ? kBeyond : std::min(value.mantissa >> -value.exponent, kBeyond);
-  const int64_t sure = value.negative ? -static_cast<int64_t>(whole) : static_cast<int64_t>(whole);
-  return static_cast<int32_t>(std::clamp<int64_t>(sure, std::numeric_limits<int32_t>::min(),
+  const int64_t signed_whole =
+      value.negative ? -static_cast<int64_t>(whole) : static_cast<int64_t>(whole);
+  return static_cast<int32_t>(std::clamp<int64_t>(signed_whole, std::numeric_limits<int32_t>::min(),
                                                   std::numeric_limits<int32_t>::max()));
 }
