@@ -48,35 +48,25 @@ int highlighted(const std::vector<int>& rows) {
 const std::vector<int> kMenuRows = {26, 28, 30, 32, 34};
 const std::vector<int> kOptionRows = {26, 28, 30, 32, 34, 36};
 
-bool menu_on(int item) {
+// The screens, by what they print.
+auto menu_on = [](int item) {
   return shows(26, "Start Game") && shows(34, "QUIT") && highlighted(kMenuRows) == item;
-}
-bool options_on(int row) {
+};
+auto options_on = [](int row) {
   return shows(26, "Particles:") && highlighted(kOptionRows) == row;
-}
-bool in_play() {
-  return shows(62, "SCORE   = ");
-}
-bool offered(int continues) {
+};
+auto in_play = [] { return shows(62, "SCORE   = "); };
+auto offered = [](int continues) {
   return shows(25, "Continue? (Press Enter)") &&
          shows(40, "Continues: " + std::to_string(continues));
-}
-bool scoreboard() {
-  return shows(18, "RANK NAME   SCORE    HITS");
-}
-bool always() {
-  return true;
-}
+};
+auto scoreboard = [] { return shows(18, "RANK NAME   SCORE    HITS"); };
+auto always = [] { return true; };
 
 struct Step {
   const char* what;
   std::function<bool()> ready;
-  std::function<void()> act;
-};
-
-struct Release {
-  int at;
-  std::function<void()> up;
+  const char* moves;  // made together, see SessionPilot::move
 };
 
 class SessionPilot {
@@ -86,26 +76,65 @@ class SessionPilot {
   const std::string& failure() const { return failure_; }
 
  private:
-  // A key tapped: its press, the text it typed (none for 0) and its release kHold frames on.
-  void tap(TCOD_keycode_t vk, int c = 0, char text = 0, bool shift = false);
+  void move(char m);
+  void tap(TCOD_keycode_t vk, int c, char text = 0, bool shift = false);
+  void button(int number, int frames);
   void hold(TCOD_keycode_t vk, int c, bool down);
-  void button(int number);
-  void let_go();
   void fly_into_the_enemies(int life_frame);
   void fight_then_fall(int life_frame);
-  void add(const char* what, std::function<bool()> ready, std::function<void()> act);
   void menu_to(int from, int to);
+  void add(const char* moves, const char* what, std::function<bool()> ready) {
+    steps_.push_back({what, std::move(ready), moves});
+  }
 
   std::vector<Step> steps_;
   size_t next_ = 0;
   int frame_ = 0;
   int ready_at_ = 0;
+  std::vector<std::pair<int, std::function<void()>>> releases_;  // frame, let go
+  std::function<void(int)> driving_;                             // play, every frame
   int life_frame_ = 0;
-  std::vector<Release> releases_;
-  std::function<void(int)> driving_;  // play, every frame
   std::string failure_;
 };
 
+// The moves a step makes: U and D the arrows, E Enter, X Escape, B Backspace, ! Shift+1, S
+// Shift+s, a digit that joystick button, F the fire button held three times as long, a
+// lower-case letter typed; [ and ] start the first and the second life's play, ; stops play and
+// lets every key go.
+struct Key {
+  char move;
+  TCOD_keycode_t vk;
+  int c;
+  char text;
+  bool shift;
+};
+constexpr Key kKeys[] = {{'U', TCODK_UP, 0, 0, false},        {'D', TCODK_DOWN, 0, 0, false},
+                         {'E', TCODK_ENTER, '\r', 0, false},  {'X', TCODK_ESCAPE, 27, 0, false},
+                         {'B', TCODK_BACKSPACE, 8, 0, false}, {'!', TCODK_CHAR, '1', '!', true},
+                         {'S', TCODK_CHAR, 's', 'S', true}};
+
+void SessionPilot::move(char m) {
+  for (const Key& key : kKeys) {
+    if (key.move == m) return tap(key.vk, key.c, key.text, key.shift);
+  }
+  if (m >= 'a' && m <= 'z') return tap(TCODK_CHAR, m, m);
+  if (m >= '0' && m <= '9') return button(m - '0', kHold);
+  if (m == 'F') return button(1, 3 * kHold);
+  driving_ = nullptr;
+  if (m == '[' || m == ']') {
+    life_frame_ = 0;
+    driving_ = [this, first = m == '['](int) {
+      (first ? fly_into_the_enemies(life_frame_) : fight_then_fall(life_frame_));
+      life_frame_ += 1;
+    };
+    return;
+  }
+  for (TCOD_keycode_t vk : {TCODK_UP, TCODK_LEFT, TCODK_RIGHT}) hold(vk, 0, false);
+  hold(TCODK_CHAR, 'a', false);
+  platform_script_hat(SDL_HAT_CENTERED);
+}
+
+// A key's press, the text it typed (none for 0) and its release kHold frames on.
 void SessionPilot::tap(TCOD_keycode_t vk, int c, char text, bool shift) {
   TCOD_key_t key{};
   key.vk = vk;
@@ -121,24 +150,17 @@ void SessionPilot::tap(TCOD_keycode_t vk, int c, char text, bool shift) {
     typed.text[0] = text;
     platform_script_event(typed);
   }
-  releases_.push_back({frame_ + kHold, [vk, c] { platform_script_key(vk, c, false); }});
+  releases_.emplace_back(frame_ + kHold, [vk, c] { platform_script_key(vk, c, false); });
+}
+
+void SessionPilot::button(int number, int frames) {
+  platform_script_button(number, true);
+  releases_.emplace_back(frame_ + frames, [number] { platform_script_button(number, false); });
 }
 
 void SessionPilot::hold(TCOD_keycode_t vk, int c, bool down) {
   const bool held = vk == TCODK_CHAR ? platform_mapped_key_down(uint8_t(c)) : platform_key_down(vk);
   if (held != down) platform_script_key(vk, c, down);
-}
-
-void SessionPilot::button(int number) {
-  platform_script_button(number, true);
-  releases_.push_back({frame_ + kHold, [number] { platform_script_button(number, false); }});
-}
-
-void SessionPilot::let_go() {
-  driving_ = nullptr;
-  for (TCOD_keycode_t vk : {TCODK_UP, TCODK_DOWN, TCODK_LEFT, TCODK_RIGHT}) hold(vk, 0, false);
-  hold(TCODK_CHAR, 'a', false);
-  platform_script_hat(SDL_HAT_CENTERED);
 }
 
 // Life one: the hat steers left, then Up climbs into the first wave with the gun silent,
@@ -156,121 +178,93 @@ void SessionPilot::fight_then_fall(int life_frame) {
   hold(TCODK_LEFT, 0, weave < 60 && life_frame < 900);
   hold(TCODK_RIGHT, 0, weave >= 120 && weave < 180 && life_frame < 900);
   hold(TCODK_UP, 0, life_frame >= 900);
-  if (life_frame == 300) tap(TCODK_CHAR, 's');
-  if (life_frame == 400) button(9);  // the bomb's new button
-  if (life_frame == 500 || life_frame == 540) tap(TCODK_CHAR, 'p', 'p');
-}
-
-void SessionPilot::add(const char* what, std::function<bool()> ready, std::function<void()> act) {
-  steps_.push_back({what, std::move(ready), std::move(act)});
+  if (life_frame == 300) move('s');
+  if (life_frame == 400) move('9');  // the bomb's new button
+  if (life_frame == 500 || life_frame == 540) move('p');
 }
 
 void SessionPilot::menu_to(int from, int to) {
   for (int at = from; at != to; at += to > from ? 1 : -1) {
-    add("the menu, moving", [at] { return menu_on(at); },
-        [this, down = to > from] { tap(down ? TCODK_DOWN : TCODK_UP); });
+    add(to > from ? "D" : "U", "the menu, moving", [at] { return menu_on(at); });
   }
 }
 
 SessionPilot::SessionPilot() {
-  add("the intro", [this] { return frame_ == 20; }, [this] { tap(TCODK_CHAR, 'q', 'q'); });
+  add("q", "the intro", [this] { return frame_ == 20; });
   // Past both ends of the menu, then down to the scoreboard and back.
-  add("the menu", [] { return menu_on(0); }, [this] { tap(TCODK_UP); });
+  add("U", "the menu", [] { return menu_on(0); });
   menu_to(0, 4);
-  add("the menu on QUIT", [] { return menu_on(4); }, [this] { tap(TCODK_DOWN); });
+  add("D", "the menu on QUIT", [] { return menu_on(4); });
   menu_to(4, 1);
-  add("the menu on Scoreboard", [] { return menu_on(1); }, [this] { tap(TCODK_ENTER, '\r'); });
-  add("the scoreboard", scoreboard, [this] { tap(TCODK_ENTER, '\r'); });
-  add("the menu, back", [] { return menu_on(1); }, [this] { tap(TCODK_DOWN); });
-  add("the menu on Options", [] { return menu_on(2); }, [this] { tap(TCODK_ENTER, '\r'); });
+  add("E", "the menu on Scoreboard", [] { return menu_on(1); });
+  add("E", "the scoreboard", scoreboard);
+  add("D", "the menu, back", [] { return menu_on(1); });
+  add("E", "the menu on Options", [] { return menu_on(2); });
   // Particles off; stars off and on again; the size round from x1; Up past the top.
-  add("particles", [] { return options_on(0); }, [this] { tap(TCODK_ENTER, '\r'); });
-  add("particles off", [] { return options_on(0) && shows(26, "Off"); }, [this] { tap(TCODK_UP); });
-  add("options, down", [] { return options_on(0); }, [this] { tap(TCODK_DOWN); });
-  add("stars", [] { return options_on(1); }, [this] { tap(TCODK_ENTER, '\r'); });
-  add("stars off", [] { return shows(28, "Off"); }, [this] { tap(TCODK_ENTER, '\r'); });
-  add("stars on", [] { return shows(28, "On"); }, [this] { tap(TCODK_DOWN); });
-  for (const char* size : {"x1", "x1.5", "x2"}) {
-    add("screen size", [size] { return options_on(2) && shows(30, size); },
-        [this] { tap(TCODK_ENTER, '\r'); });
+  add("E", "particles", [] { return options_on(0); });
+  add("U", "particles off", [] { return options_on(0) && shows(26, "Off"); });
+  add("D", "options, down", [] { return options_on(0); });
+  add("E", "stars", [] { return options_on(1); });
+  add("E", "stars off", [] { return shows(28, "Off"); });
+  add("D", "stars on", [] { return shows(28, "On"); });
+  for (const char* size : {"x1 ", "x1.5", "x2"}) {
+    add("E", "screen size", [size] { return options_on(2) && shows(30, size); });
   }
-  add("screen size x1 again", [] { return options_on(2) && shows(30, "x1 "); },
-      [this] { tap(TCODK_DOWN); });
+  add("D", "screen size x1 again", [] { return options_on(2) && shows(30, "x1 "); });
   // The keyboard: an arrow is refused, Shift is dropped from a letter.
-  add("remap keyboard", [] { return options_on(3); }, [this] { tap(TCODK_ENTER, '\r'); });
-  add("the fire prompt", [] { return shows(34, "Press key for fire:"); }, [this] { tap(TCODK_UP); });
-  add("the fire prompt, again", always, [this] { tap(TCODK_CHAR, 'a', 'a'); });
-  add("the charged shot prompt", [] { return shows(34, "Press key for charged shot:"); },
-      [this] { tap(TCODK_CHAR, 's', 'S', true); });
-  add("the bomb prompt", [] { return shows(34, "Press key for bomb:"); },
-      [this] { tap(TCODK_CHAR, 'd', 'd'); });
-  add("options after the keys", [] { return options_on(3); }, [this] { tap(TCODK_DOWN); });
-  // The controller, chosen with the fire button, which must be let go first.
-  add("remap controller", [] { return options_on(4); },
-      [this] {
-        platform_script_button(1, true);
-        releases_.push_back({frame_ + 3 * kHold, [] { platform_script_button(1, false); }});
-      });
-  add("the fire button prompt", [] { return shows(34, "Press button for fire:"); },
-      [this] { button(5); });
-  add("the charged shot button prompt", [] { return shows(34, "Press button for charged shot:"); },
-      [this] { button(6); });
-  add("the bomb button prompt", [] { return shows(34, "Press button for bomb:"); },
-      [this] { button(7), button(9); });
-  add("options after the buttons", [] { return options_on(4); }, [this] { tap(TCODK_DOWN); });
-  add("exit and save", [] { return options_on(5); }, [this] { tap(TCODK_DOWN); });
-  add("exit and save, bottom", [] { return options_on(5); }, [this] { button(5); });
-  add("the menu after the options", [] { return menu_on(2); }, [this] { tap(TCODK_DOWN); });
-  add("the menu on Credits", [] { return menu_on(3); }, [this] { tap(TCODK_CHAR, 'a', 'a'); });
-  add("the credits", [] { return shows(20, "Program, design and sound"); },
-      [this] { tap(TCODK_ENTER, '\r'); });
+  add("E", "remap keyboard", [] { return options_on(3); });
+  add("U", "the fire prompt", [] { return shows(34, "Press key for fire:"); });
+  add("a", "the fire prompt, again", always);
+  add("S", "the charged shot prompt", [] { return shows(34, "Press key for charged shot:"); });
+  add("d", "the bomb prompt", [] { return shows(34, "Press key for bomb:"); });
+  add("D", "options after the keys", [] { return options_on(3); });
+  // The controller, chosen with the fire button, which must be let go first; the bomb
+  // takes the higher of two buttons.
+  add("F", "remap controller", [] { return options_on(4); });
+  add("5", "the fire button prompt", [] { return shows(34, "Press button for fire:"); });
+  add("6", "the charged shot button prompt",
+      [] { return shows(34, "Press button for charged shot:"); });
+  add("79", "the bomb button prompt", [] { return shows(34, "Press button for bomb:"); });
+  add("D", "options after the buttons", [] { return options_on(4); });
+  add("D", "exit and save", [] { return options_on(5); });
+  add("5", "exit and save, bottom", [] { return options_on(5); });
+  add("D", "the menu after the options", [] { return menu_on(2); });
+  add("a", "the menu on Credits", [] { return menu_on(3); });
+  add("E", "the credits", [] { return shows(20, "Program, design and sound"); });
   menu_to(3, 0);
-  add("the menu on Start Game", [] { return menu_on(0); }, [this] { tap(TCODK_ENTER, '\r'); });
-  // Life one is lost without a point; the continue is taken.
-  add("play", in_play, [this] {
-    life_frame_ = 0;
-    driving_ = [this](int) { fly_into_the_enemies(life_frame_++); };
-  });
-  add("the first continue offer", [] { return offered(3); },
-      [this] { let_go(), tap(TCODK_ENTER, '\r'); });
-  add("play again", [] { return in_play() && !offered(3); }, [this] {
-    life_frame_ = 0;
-    driving_ = [this](int) { fight_then_fall(life_frame_++); };
-  });
+  add("E", "the menu on Start Game", [] { return menu_on(0); });
+  // Life one is lost without a point; the continue is taken; life two scores.
+  add("[", "play", in_play);
+  add(";E", "the first continue offer", [] { return offered(3); });
+  add("]", "play again", [] { return in_play() && !offered(3); });
   // A name with a letter taken back, a mark typed with Shift and a fourth letter refused.
-  add("the name entry", [] { return shows(26, "RANK IN!"); },
-      [this] { let_go(), tap(TCODK_CHAR, 'k', 'k'); });
-  add("the name, 2", always, [this] { tap(TCODK_CHAR, 'x', 'x'); });
-  add("the name, 3", always, [this] { tap(TCODK_BACKSPACE, 8); });
-  add("the name, 4", always, [this] { tap(TCODK_CHAR, '1', '!', true); });
-  add("the name, 5", always, [this] { tap(TCODK_CHAR, 'v', 'v'); });
-  add("the name, 6", always, [this] { tap(TCODK_CHAR, 'z', 'z'); });
-  add("the name, entered", [] { return shows(28, "K!V"); }, [this] { tap(TCODK_ENTER, '\r'); });
-  add("the second continue offer", [] { return offered(2); }, [this] { tap(TCODK_ESCAPE, 27); });
-  add("the scoreboard after the game",
-      [] { return scoreboard() && (shows(20, "K!V") || shows(21, "K!V") || shows(22, "K!V")); },
-      [this] { tap(TCODK_ENTER, '\r'); });
+  add(";k", "the name entry", [] { return shows(26, "RANK IN!"); });
+  for (const char* letter : {"x", "B", "!", "v", "z"}) add(letter, "the name", always);
+  add("E", "the name, entered", [] { return shows(28, "K!V"); });
+  add("X", "the second continue offer", [] { return offered(2); });
+  add("E", "the scoreboard after the game",
+      [] { return scoreboard() && (shows(20, "K!V") || shows(21, "K!V") || shows(22, "K!V")); });
   menu_to(0, 4);
-  add("the menu on QUIT, at last", [] { return menu_on(4); }, [this] { tap(TCODK_ENTER, '\r'); });
+  add("E", "the menu on QUIT, at last", [] { return menu_on(4); });
 }
 
 void SessionPilot::on_flush(int frame) {
   frame_ = frame;
-
   for (size_t i = releases_.size(); i-- > 0;) {
-    if (releases_[i].at > frame) continue;
-    releases_[i].up();
+    if (releases_[i].first > frame) continue;
+    releases_[i].second();
     releases_.erase(releases_.begin() + long(i));
   }
   if (driving_) driving_(frame);
   if (next_ >= steps_.size() || !failure_.empty()) return;
   const Step& step = steps_[next_];
   if (frame >= ready_at_ && step.ready()) {
-    step.act();
+    for (const char* m = step.moves; *m; ++m) move(*m);
     next_ += 1;
     ready_at_ = frame + kGap;
   } else if (frame > ready_at_ + kStepLimit) {
-    failure_ = std::string("waited in vain for ") + step.what + " at flush " + std::to_string(frame);
+    failure_ =
+        std::string("waited in vain for ") + step.what + " at flush " + std::to_string(frame);
     platform_script_close_window();
   }
 }
