@@ -74,7 +74,7 @@ Spread spread(std::vector<double> ms) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string path = golden_replay_path();
+  std::string path = golden_path("level", ".replay");
   for (int i = 1; i < argc; ++i) {
     std::string flag = argv[i];
     if (flag == "--replay" && i + 1 < argc) {

@@ -22,11 +22,12 @@ set(native_targets assets)
 if(EV_BUILD_TESTS)
   list(APPEND native_targets ember_vortex)
 endif()
+cmake_host_system_information(RESULT native_jobs QUERY NUMBER_OF_LOGICAL_CORES)
 ExternalProject_Add(native_assets
   SOURCE_DIR ${CMAKE_SOURCE_DIR}
   BINARY_DIR ${EV_NATIVE}
   CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release -DEV_BUILD_TESTS=OFF -DEV_WERROR=${EV_WERROR}
-  BUILD_COMMAND ${CMAKE_COMMAND} --build ${EV_NATIVE} --target ${native_targets}
+  BUILD_COMMAND ${CMAKE_COMMAND} --build ${EV_NATIVE} --target ${native_targets} --parallel ${native_jobs}
   INSTALL_COMMAND ""
   BUILD_ALWAYS ON
   BUILD_BYPRODUCTS ${EV_NATIVE}/terminal/terminal.png)
@@ -78,19 +79,19 @@ add_custom_command(OUTPUT ${EV_PAGE}/icon.png
   DEPENDS native_assets)
 add_custom_target(page ALL DEPENDS ${page_outputs} ${EV_PAGE}/icon.png ember_vortex)
 
-# The same game under node, for the golden runs and the benchmark: no window,
-# no sound card (cmake/web_node_pre.js), the files embedded in the program
-# (a package beside it would be looked for in the working folder), the
-# golden files at /golden.
+# The golden check and the benchmark under node: no window, no sound card
+# (cmake/web_node_pre.js), the files embedded in the program (a package beside
+# it would be looked for in the working folder), the golden files at /golden.
 set(EV_NODE_LINK ${EV_WEB_LINK} -sENVIRONMENT=node
   "SHELL:--pre-js ${CMAKE_SOURCE_DIR}/cmake/web_node_pre.js"
   "SHELL:--embed-file ${EV_NATIVE}/terminal@/terminal"
   "SHELL:--embed-file ${EV_NATIVE}/sound@/sound"
   "SHELL:--embed-file ${CMAKE_SOURCE_DIR}/tests/golden@/golden")
-ev_web_program(ember_vortex_node shell/main.cpp)
+ev_web_program(golden_check tests/golden/golden_check.cpp tests/golden/golden.cpp
+  tests/golden/session_pilot.cpp)
 ev_web_program(frame_bench bench/frame_bench.cpp tests/golden/golden.cpp)
-target_compile_definitions(frame_bench PRIVATE EV_GOLDEN_DIR="/golden")
-foreach(target ember_vortex_node frame_bench)
+foreach(target golden_check frame_bench)
+  target_compile_definitions(${target} PRIVATE EV_GOLDEN_DIR="/golden")
   target_link_options(${target} PRIVATE ${EV_NODE_LINK})
   set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/node
     LINK_DEPENDS ${CMAKE_SOURCE_DIR}/cmake/web_node_pre.js)
@@ -98,10 +99,14 @@ endforeach()
 
 if(EV_BUILD_TESTS)
   enable_testing()
-  add_test(NAME Web.GoldenLevelUnderNode
-    COMMAND sh ${CMAKE_SOURCE_DIR}/tests/web/golden_node.sh $<TARGET_FILE:ember_vortex_node>
-            ${EV_NATIVE}/ember_vortex ${CMAKE_SOURCE_DIR}/tests/golden)
-  set_tests_properties(Web.GoldenLevelUnderNode PROPERTIES TIMEOUT 300)
+  # The golden runs, played by the WebAssembly build: its trace and every
+  # flush's notes must be the desktop's, byte for byte.
+  foreach(run IN ITEMS Level Session)
+    string(TOLOWER ${run} argument)
+    add_test(NAME Web.Golden${run}UnderNode
+      COMMAND node --no-experimental-fetch $<TARGET_FILE:golden_check> ${argument})
+    set_tests_properties(Web.Golden${run}UnderNode PROPERTIES TIMEOUT 300)
+  endforeach()
   # Needs Debian's chromium and `npm ci` in tests/web (skipped, 77, without the browser).
   add_test(NAME Web.PageInChromium
     COMMAND node ${CMAKE_SOURCE_DIR}/tests/web/page_test.js ${EV_PAGE}

@@ -26,7 +26,7 @@ void kind_carrier(Enemy& e) {
     return;
   }
   if (e.age == 1) {
-    // Inside its own hull: the spawn rows give the pods their roles.
+    // Inside its own hull; each pod takes its role from its own screen row.
     for (int row = 1; row <= kPods; ++row) {
       enemy_spawn(e.motion.x + 1, e.motion.y + row, kind_pod, *e.world);
     }

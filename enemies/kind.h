@@ -56,11 +56,12 @@ void leave(Enemy& enemy, int exit_speed, ExitSteps steps = kBriskExit);
 double sway(int age);
 
 // A Lissajous figure over the screen: a token `speed` keeps the motion stepping
-// down while the velocity is set by hand, `reach` cells across at `rate` times
-// the pace of the age, and 12.5 cells up and down.
+// down while the velocity is set by hand, swinging across up to `reach`
+// hundredths of a cell a frame at `rate` times the pace of the age, and up and
+// down up to 12.5.
 struct Figure {
   int speed;
-  double reach;
+  double reach;  // hundredths of a cell a frame
   double rate;
 };
 void wander(Enemy& enemy, const Figure& figure);

@@ -10,8 +10,9 @@ constexpr int kLaunchSpeed = 40;
 constexpr int kShotSpeed = 45;
 constexpr int kLastHeading = 1;  // the slow left turn stops here
 
-// A carrier launches its pods from three rows of its hull; the row gives the
-// pod its role, and the role its launch heading.
+// The screen row a pod starts on, not its place in the carrier's hull, gives
+// it its role (rows 1 and 2 their own, any other row the third), and the role
+// its launch heading.
 int role_for_row(int row) {
   return row == 1 || row == 2 ? row : 3;
 }

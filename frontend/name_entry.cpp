@@ -57,18 +57,25 @@ void save(Score& score, const NameBuffer& name) {
   score.multiplier = 1.0;
 }
 
+// What the key typed, as the player's keyboard made it ('!' for Shift+1).
+// Without its text (a scripted key, an older recording, Ctrl held) the key's
+// own character stands; a text of more than one byte is no single letter.
+int typed_character(const TCOD_key_t& key) {
+  if (key.text[0] == '\0') return static_cast<unsigned char>(key.c);
+  return key.text[1] == '\0' ? static_cast<unsigned char>(key.text[0]) : 0;
+}
+
 }  // namespace
 
 void name_entry(Score& score) {
   draw_box(score);
   NameBuffer name;
   int blink = 0;
-  // A closed window saves nothing: the player never confirmed the name.
-  while (!platform_window_closed()) {
+  for (;;) {
     draw_slots(name, blink);
     platform_flush();
     TCOD_key_t key = platform_poll_key(TCOD_KEY_PRESSED);
-    int c = static_cast<unsigned char>(key.c);
+    int c = typed_character(key);
     if (key.vk == TCODK_ESCAPE) return;
     if (key.vk == TCODK_ENTER) {
       save(score, name);
@@ -85,6 +92,12 @@ void name_entry(Score& score) {
       blink = 0;
     } else {
       blink += 1;
+    }
+    // A player who reached the table and closed the window keeps the row,
+    // with the letters typed so far.
+    if (platform_window_closed()) {
+      save(score, name);
+      return;
     }
   }
 }

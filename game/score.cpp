@@ -1,8 +1,8 @@
 #include "game/score.h"
 
 #include <algorithm>
-#include <limits>
 
+#include "game/extended.h"
 #include "game/globals.h"
 
 namespace {
@@ -11,14 +11,13 @@ constexpr double kMultiplierMax = 16.0;
 }  // namespace
 
 void score_add(Score& score, int points) {
-  // The sum is formed in extended precision before it is truncated, so a
-  // multiplier such as 1.3 (stored a hair above or below) does not lose a point.
-  long double sum =
-      static_cast<long double>(score.score) + static_cast<long double>(game.score_factor) * points *
-                                                  static_cast<long double>(score.multiplier);
-  constexpr long double kHighest = std::numeric_limits<int32_t>::max();
-  constexpr long double kLowest = std::numeric_limits<int32_t>::min();
-  score.score = static_cast<int32_t>(std::clamp(sum, kLowest, kHighest));
+  // The sum is formed as the desktop's x87 long double formed it, one rounding
+  // per step, before it is truncated; every build repeats those roundings so a
+  // replay scores alike everywhere.
+  const Extended product = extended_multiply(
+      extended_multiply(extended_from_int(game.score_factor), extended_from_int(points)),
+      extended_from_double(score.multiplier));
+  score.score = extended_to_int32(extended_add(extended_from_int(score.score), product));
 }
 
 void score_kill(Score& score) {

@@ -51,7 +51,6 @@ std::pair<int, int> stroke_of(const TCOD_key_t& key) {
 
 // False for events that are not a stroke's own press or release.
 bool stroke_filter(const TCOD_key_t& key) {
-  if (key.vk == TCODK_TEXT) return false;
   auto stroke = stroke_of(key);
   if (key.pressed) return platform.keys_down.insert(stroke).second;
   platform.keys_down.erase(stroke);
@@ -111,6 +110,11 @@ TCOD_ViewportOptions* viewport() {
 }
 
 TCOD_key_t raw_key() {
+  if (platform.looked_ahead) {
+    TCOD_key_t key = *platform.looked_ahead;
+    platform.looked_ahead.reset();
+    return key;
+  }
   if (platform.source == Source::real) {
     return tcod_check_for_keypress(TCOD_KEY_PRESSED | TCOD_KEY_RELEASED);
   }
@@ -118,6 +122,27 @@ TCOD_key_t raw_key() {
   TCOD_key_t key = platform.script.events.front();
   platform.script.events.pop_front();
   return key;
+}
+
+// A press's key code and character are the key's own, unshifted ('1' for
+// Shift+1); what it typed ('!') comes in the text event right behind it. The
+// text joins its press, so a keystroke stays one event. A text with no press
+// before it (an input method's) is no keystroke and is dropped.
+TCOD_key_t raw_stroke() {
+  for (;;) {
+    TCOD_key_t key = raw_key();
+    if (key.vk == TCODK_TEXT) continue;
+    if (!key.pressed || key.vk == TCODK_NONE) return key;
+    key.text[0] = '\0';
+    TCOD_key_t next = raw_key();
+    if (next.vk == TCODK_TEXT) {
+      std::memcpy(key.text, next.text, sizeof key.text);
+      key.text[sizeof key.text - 1] = '\0';
+    } else if (next.vk != TCODK_NONE) {
+      platform.looked_ahead = next;
+    }
+    return key;
+  }
 }
 
 // --- Entries: key events as a recording holds them ---
@@ -153,15 +178,30 @@ void record_entry(const InputEntry& entry) {
   if (platform.recording.on) platform.recording.current.entries.push_back(entry);
 }
 
+// A press and the text it typed, one entry a byte behind it.
+void record_key(const TCOD_key_t& key) {
+  record_entry(entry_of(key));
+  for (const char* text = key.text; key.pressed && *text; ++text) {
+    record_entry({static_cast<uint8_t>(TCODK_TEXT), static_cast<uint8_t>(*text), 0});
+  }
+}
+
 // --- Samples ---
 
 constexpr std::array<uint8_t Controls::*, 3> kMappedKeys = {
     &Controls::fire_key, &Controls::charge_key, &Controls::bomb_key};
 constexpr int kFirstMappedBit = 9;
 
+uint8_t byte_count(int count) {
+  return static_cast<uint8_t>(std::clamp(count, 0, 255));
+}
+
 void sample_joystick(Sample& sample) {
+  sample.joysticks = byte_count(SDL_NumJoysticks());
+  sample.button_count =
+      byte_count(platform.joystick ? SDL_JoystickNumButtons(platform.joystick) : 0);
   sample.hat = SDL_JoystickGetHat(platform.joystick, 0);
-  int buttons = std::min(kSampledButtons, platform_joystick_button_count());
+  int buttons = std::min<int>(kSampledButtons, sample.button_count);
   for (int b = 0; b < buttons; ++b) {
     if (SDL_JoystickGetButton(platform.joystick, b) != 0) sample.buttons |= 1u << b;
   }
@@ -217,6 +257,8 @@ Sample sample_of(const InputFrame& frame) {
   }
   sample.hat = frame.hat;
   sample.buttons = frame.buttons;
+  sample.joysticks = frame.joysticks;
+  sample.button_count = frame.button_count;
   return sample;
 }
 
@@ -231,6 +273,8 @@ void record_frame_end() {
   frame.held = held_bits(platform.sample);
   frame.hat = platform.sample.hat;
   frame.buttons = platform.sample.buttons;
+  frame.joysticks = platform.sample.joysticks;
+  frame.button_count = platform.sample.button_count;
   if (!recording.frames.empty() && recording.frames.back().same_input(frame)) {
     recording.frames.back().repeat += 1;
   } else {
@@ -287,6 +331,11 @@ bool playback_next(TCOD_key_t& key) {
     }
     if (entry.vk == TCODK_NONE) return false;
     key = key_of(entry);
+    size_t typed = 0;
+    while (playback.entry < frame.entries.size() &&
+           frame.entries[playback.entry].vk == TCODK_TEXT && typed + 1 < sizeof key.text) {
+      key.text[typed++] = static_cast<char>(frame.entries[playback.entry++].c);
+    }
     return true;
   }
 }
@@ -339,6 +388,7 @@ void script_changed() {
 
 void reset_keyboard() {
   platform.keys_down.clear();
+  platform.looked_ahead.reset();
   platform.sampled = false;
   platform.hook_frames = 0;
   platform.on_flush = nullptr;
@@ -398,6 +448,10 @@ void platform_window_icon(const std::string& bmp_path) {
 
 void platform_flush() {
   platform.frame += 1;
+  // The frame's input is settled before the hook runs: what a script changes
+  // there, or reads after a change, belongs to the next frame.
+  if (platform.recording.on) record_frame_end();
+  if (platform.source != Source::playback) platform.sampled = false;
   if (platform.source != Source::real) {
     platform.hook_frames += 1;
     if (platform.on_flush) platform.on_flush(platform.hook_frames);
@@ -409,12 +463,9 @@ void platform_flush() {
   if (platform.render) TCOD_console_flush_ex(nullptr, viewport());
   page_frame_end(platform.source == Source::real ||
                  (platform.source == Source::playback && platform.playback.paced));
-  if (platform.recording.on) record_frame_end();
   if (platform.source == Source::playback) {
     if (platform.playback.paced) playback_watch_window();
     playback_frame_end();
-  } else {
-    platform.sampled = false;
   }
 }
 
@@ -454,13 +505,13 @@ TCOD_key_t platform_poll_key(int flags) {
     if (platform.source == Source::playback) {
       if (!playback_next(key)) return no_key();
     } else {
-      key = raw_key();
+      key = raw_stroke();
       if (key.vk == TCODK_NONE) {
         record_entry(InputEntry{});
         return key;
       }
       if (!stroke_filter(key)) continue;
-      record_entry(entry_of(key));
+      record_key(key);
     }
     if (key.pressed) count_press(key);
     int kind = key.pressed ? TCOD_KEY_PRESSED : TCOD_KEY_RELEASED;
@@ -514,11 +565,11 @@ bool platform_joystick_button(int button) {
 }
 
 int platform_joystick_button_count() {
-  return platform.joystick ? std::max(0, SDL_JoystickNumButtons(platform.joystick)) : 0;
+  return sample().button_count;
 }
 
 int platform_joystick_count() {
-  return std::max(0, SDL_NumJoysticks());
+  return sample().joysticks;
 }
 
 // --- Recording and playback ---

@@ -47,8 +47,10 @@ void platform_render(bool on);
 // --- Keyboard ---
 // One key event, or vk TCODK_NONE. `flags` is TCOD_KEY_PRESSED and/or
 // TCOD_KEY_RELEASED; events of the other kind are consumed and dropped, as
-// libtcod does. Auto-repeated presses and text events never come through:
-// one pressed and one released event per stroke. Alt+Enter (either Alt, either
+// libtcod does. Auto-repeated presses never come through: one pressed and one
+// released event per stroke. A press carries in `text` what it typed, as the
+// keyboard's layout and Shift made it ("!" for Shift+1), when the system said;
+// `c` stays the key's own character ('1'). Alt+Enter (either Alt, either
 // Enter) never comes through, nor does its Enter read as held: it toggles
 // fullscreen at the next flush, on every screen.
 TCOD_key_t platform_poll_key(int flags);
@@ -75,15 +77,17 @@ KeyPresses platform_mapped_key_presses(uint8_t key);
 // plugged in: a joystick joins or leaves mid-game at the next update. A
 // playback's joystick is its recording, SDL's is left alone.
 void platform_joystick_update();
-int platform_joystick_hat();                // this frame's sample
-bool platform_joystick_button(int button);  // this frame's sample; buttons 0 to 31
+// This frame's sample, as the rest: buttons 0 to 31 are read.
+int platform_joystick_hat();
+bool platform_joystick_button(int button);
 int platform_joystick_button_count();
 int platform_joystick_count();
 
 // --- Recording and playback ---
 // One poll's take, or a mark: vk TCODK_NONE is a poll that found nothing
 // (implied for every poll past a frame's last entry), and kEntryClosed the
-// point where the window was first seen closed.
+// point where the window was first seen closed. Entries of vk TCODK_TEXT right
+// behind a press hold the text it typed, a byte each.
 struct InputEntry {
   uint8_t vk = TCODK_NONE;
   uint8_t c = 0;
@@ -127,9 +131,12 @@ struct InputFrame {
   uint8_t hat = 0;
   uint32_t buttons = 0;
   std::vector<InputEntry> entries;
+  uint8_t joysticks = 0;     // plugged in
+  uint8_t button_count = 0;  // of the open one
   bool same_input(const InputFrame& other) const {
     return held == other.held && hat == other.hat && buttons == other.buttons &&
-           entries == other.entries;
+           entries == other.entries && joysticks == other.joysticks &&
+           button_count == other.button_count;
   }
   bool operator==(const InputFrame&) const = default;
 };

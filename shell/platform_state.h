@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -39,6 +40,8 @@ struct Sample {
   std::bitset<256> bytes;
   uint8_t hat = 0;
   uint32_t buttons = 0;
+  uint8_t joysticks = 0;
+  uint8_t button_count = 0;
 };
 
 struct Recording {
@@ -77,6 +80,8 @@ struct Platform {
   // Keys whose press has been delivered and whose release has not: a second
   // press of one of them is the system's auto-repeat.
   std::set<std::pair<int, int>> keys_down;
+  // The event taken behind a press to see whether it was the press's text.
+  std::optional<TCOD_key_t> looked_ahead;
   // The Enter of an Alt+Enter (an SDL key) while it is down: its repeats and
   // release are the fullscreen toggle's too, and it never reads as held.
   SDL_Keycode fullscreen_enter = SDLK_UNKNOWN;

@@ -8,8 +8,9 @@
 namespace {
 
 constexpr char kMagic[4] = {'E', 'V', 'R', 'P'};
+constexpr uint32_t kFirstVersion = 1;
 constexpr size_t kFileLimit = size_t{64} << 20;
-// The smallest encodings, which bound every count by what remains.
+// The smallest encodings (version 1's), which bound every count by what remains.
 constexpr size_t kGameBytes = 4 + 16 + 20 + 8 + 72 + 12 + 4 + 4 + 4;
 constexpr size_t kRunBytes = 13;
 constexpr size_t kEntryBytes = 3;
@@ -147,6 +148,8 @@ void write_frame(Writer& out, const InputFrame& frame) {
   out.u16(frame.held);
   out.u8(frame.hat);
   out.u32(frame.buttons);
+  out.u8(frame.joysticks);
+  out.u8(frame.button_count);
   out.u16(static_cast<uint16_t>(frame.entries.size()));
   for (const InputEntry& entry : frame.entries) {
     out.u8(entry.vk);
@@ -155,7 +158,15 @@ void write_frame(Writer& out, const InputFrame& frame) {
   }
 }
 
-InputFrame read_frame(Reader& in) {
+// A typed text's bytes follow their press; version 1 knew no text.
+bool entry_fits(const InputEntry& entry, const InputFrame& frame, uint32_t version) {
+  if (entry.vk == kEntryClosed || entry.vk < TCODK_TEXT) return true;
+  if (entry.vk != TCODK_TEXT || version == kFirstVersion || frame.entries.empty()) return false;
+  const InputEntry& before = frame.entries.back();
+  return before.vk == TCODK_TEXT || (before.vk < TCODK_TEXT && (before.flags & kEntryPressed));
+}
+
+InputFrame read_frame(Reader& in, uint32_t version) {
   InputFrame frame;
   frame.repeat = in.u32();
   in.check(frame.repeat > 0, "frame repeat");
@@ -163,6 +174,10 @@ InputFrame read_frame(Reader& in) {
   in.check((frame.held & ~kHeldAll) == 0, "held keys");
   frame.hat = in.u8();
   frame.buttons = in.u32();
+  if (version > kFirstVersion) {
+    frame.joysticks = in.u8();
+    frame.button_count = in.u8();
+  }
   uint16_t entries = in.u16();
   if (in.ok() && entries > in.remaining() / kEntryBytes) {
     in.fail("a count runs past the end of the file");
@@ -172,8 +187,7 @@ InputFrame read_frame(Reader& in) {
     entry.vk = in.u8();
     entry.c = in.u8();
     entry.flags = in.u8();
-    // Text events never pass the seam's filter, so they are never recorded.
-    in.check(entry.vk < TCODK_TEXT || entry.vk == kEntryClosed, "key code");
+    in.check(entry_fits(entry, frame, version), "key code");
     frame.entries.push_back(entry);
   }
   return frame;
@@ -198,11 +212,13 @@ TraceDigest read_digest(Reader& in) {
 }
 
 void write_game(Writer& out, const ReplayGame& game) {
+  out.u8(game.whole_session ? 1 : 0);
   out.u32(game.seed);
   out.i32(game.colour_mode);
   out.i32(game.bullet_colour_mode);
   out.i32(game.particles);
   out.i32(game.stars);
+  out.i32(game.screen_size);
   write_controls(out, game.controls);
   out.u8(game.console.alignment);
   out.u8(game.console.background_flag);
@@ -224,13 +240,19 @@ void write_game(Writer& out, const ReplayGame& game) {
   for (const TraceDigest& digest : game.digests) write_digest(out, digest);
 }
 
-ReplayGame read_game(Reader& in) {
+ReplayGame read_game(Reader& in, uint32_t version) {
   ReplayGame game;
+  if (version > kFirstVersion) {
+    uint8_t kind = in.u8();
+    in.check(kind <= 1, "kind of recording");
+    game.whole_session = kind == 1;
+  }
   game.seed = in.u32();
   game.colour_mode = in.i32();
   game.bullet_colour_mode = in.i32();
   game.particles = in.i32();
   game.stars = in.i32();
+  if (version > kFirstVersion) game.screen_size = in.i32();
   game.controls = read_controls(in);
   game.console.alignment = in.u8();
   in.check(game.console.alignment <= TCOD_CENTER, "alignment");
@@ -251,7 +273,7 @@ ReplayGame read_game(Reader& in) {
   if (const uint8_t* bytes = in.take(score_bytes))
     game.score_file.assign(bytes, bytes + score_bytes);
   uint32_t runs = in.count(kRunBytes);
-  for (uint32_t i = 0; in.ok() && i < runs; ++i) game.frames.push_back(read_frame(in));
+  for (uint32_t i = 0; in.ok() && i < runs; ++i) game.frames.push_back(read_frame(in, version));
   uint32_t digests = in.count(kDigestBytes);
   for (uint32_t i = 0; in.ok() && i < digests; ++i) game.digests.push_back(read_digest(in));
   return game;
@@ -277,14 +299,14 @@ ReplayRead replay_decode(const std::vector<uint8_t>& bytes) {
     return result;
   }
   uint32_t version = in.u32();
-  if (in.ok() && version != kReplayVersion) {
-    result.error = "replay version " + std::to_string(version) + ", but this game reads version " +
-                   std::to_string(kReplayVersion);
+  if (in.ok() && (version < kFirstVersion || version > kReplayVersion)) {
+    result.error = "replay version " + std::to_string(version) + ", but this game reads versions " +
+                   std::to_string(kFirstVersion) + " to " + std::to_string(kReplayVersion);
     return result;
   }
   Replay replay;
   uint32_t games = in.count(kGameBytes);
-  for (uint32_t i = 0; in.ok() && i < games; ++i) replay.games.push_back(read_game(in));
+  for (uint32_t i = 0; in.ok() && i < games; ++i) replay.games.push_back(read_game(in, version));
   if (in.ok() && in.remaining() != 0) in.fail("bytes after the last game");
   if (!in.ok()) {
     result.error = in.error();

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "frontend/score_table.h"
+#include "frontend/title_menu.h"
 #include "game/game_loop.h"
 #include "shell/data_folder.h"
 #include "shell/files.h"
@@ -20,6 +21,8 @@ struct Recorder {
   Replay replay;
   ReplayGame game;
   bool write_failed = false;
+  bool whole_session = false;
+  int64_t first_flush = 0;
 };
 
 struct Checker {
@@ -48,6 +51,7 @@ void record_start() {
   game.bullet_colour_mode = settings.bullet_colour_mode;
   game.particles = settings.particles;
   game.stars = settings.stars;
+  game.screen_size = settings.screen_size;
   game.controls = controls;
   game.console = console_defaults();
   game.input = input_memory();
@@ -74,6 +78,8 @@ void record_end() {
 }
 
 constexpr GameWatch kRecorderWatch = {record_start, record_frame, record_end};
+// A whole session starts and ends with the recording, not with each game.
+constexpr GameWatch kSessionRecorderWatch = {nullptr, record_frame, nullptr};
 
 void play_frame(int frame, const Score& score, const World& world) {
   GamePlayed& played = checker.played;
@@ -113,6 +119,7 @@ void restore(const ReplayGame& game) {
   settings.bullet_colour_mode = game.bullet_colour_mode;
   settings.particles = game.particles;
   settings.stars = game.stars;
+  settings.screen_size = game.screen_size;
   controls = game.controls;
   files_memory_put(score_table_path(), game.score_file);
   TCOD_console_set_alignment(nullptr, static_cast<TCOD_alignment_t>(game.console.alignment));
@@ -130,10 +137,17 @@ GamePlayed play_game(const ReplayGame& game, bool paced) {
   platform_playback_begin(game.frames, paced);
   input_restore(game.input);
   trace_watch(&kPlaybackWatch);
-  game_run();
+  const int64_t first_flush = platform_frame();
+  if (game.whole_session) {
+    title_menu();
+  } else {
+    game_run();
+  }
   trace_watch(nullptr);
   PlaybackEnd end = platform_playback_end();
   GamePlayed played = std::move(checker.played);
+  if (game.whole_session)
+    played.game_frames = static_cast<uint32_t>(platform_frame() - first_flush);
   played.aborted = end.aborted;
   played.out_of_step = end.out_of_step;
   // A recording that holds more digests than the playback made parts there.
@@ -156,8 +170,23 @@ void session_record(const std::string& path, std::optional<uint32_t> seed) {
   trace_watch(&kRecorderWatch);
 }
 
+void session_record_whole(const std::string& path, uint32_t seed) {
+  recorder = Recorder{};
+  recorder.path = path;
+  recorder.seed = seed;
+  recorder.whole_session = true;
+  record_start();
+  recorder.game.whole_session = true;
+  recorder.first_flush = platform_frame();
+  trace_watch(&kSessionRecorderWatch);
+}
+
 void session_record_stop() {
   trace_watch(nullptr);
+  if (!recorder.whole_session) return;
+  recorder.game.game_frames = static_cast<uint32_t>(platform_frame() - recorder.first_flush);
+  record_end();
+  recorder.whole_session = false;
 }
 
 const Replay& session_recorded() {
@@ -194,12 +223,15 @@ int session_replay_main(const std::string& path, bool headless) {
   int status = 0;
   for (size_t i = 0; i < games.size(); ++i) {
     const GamePlayed& played = games[i];
+    const bool session = read.replay->games[i].whole_session;
     if (played.aborted) {
-      std::printf("game %zu: stopped at frame %u\n", i + 1, played.game_frames);
+      std::printf("game %zu: stopped at %s %u\n", i + 1, session ? "flush" : "frame",
+                  played.game_frames);
       break;
     }
-    std::printf("game %zu: %u frames, score %d, hits %d, peak %d entities at frame %d%s\n", i + 1,
-                played.game_frames, played.score, played.hits, played.peak_entities,
+    std::printf("%s %zu: %u %s, score %d, hits %d, peak %d entities at frame %d%s\n",
+                session ? "session" : "game", i + 1, played.game_frames,
+                session ? "flushes" : "frames", played.score, played.hits, played.peak_entities,
                 played.peak_frame,
                 window_closed_in(read.replay->games[i]) ? ", ended by closing the window" : "");
     for (const TraceDigest& digest : played.digests)

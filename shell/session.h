@@ -11,12 +11,16 @@
 // From now on every game_run is recorded into `path`, the file rewritten whole
 // as each game ends. Each game is reseeded with a fresh seed, or with `seed`.
 void session_record(const std::string& path, std::optional<uint32_t> seed = std::nullopt);
+// Records everything from now until session_record_stop as one whole session:
+// the title menu the caller runs and every screen it leads to, seeded once.
+void session_record_whole(const std::string& path, uint32_t seed);
+// Ends either recording; a whole session is written now.
 void session_record_stop();
 const Replay& session_recorded();
 
 struct GamePlayed {
   std::vector<TraceDigest> digests;
-  uint32_t game_frames = 0;
+  uint32_t game_frames = 0;  // a whole session's: its flushes
   int32_t score = 0;
   int32_t hits = 0;
   int peak_entities = 0;  // live entities in the World's lists, at the busiest frame
@@ -27,9 +31,9 @@ struct GamePlayed {
   bool matches() const { return first_difference < 0 && !out_of_step; }
 };
 
-// Plays the games back through game_run, in the window at 60 fps (`paced`) or
-// as fast as they go; the data files live in memory meanwhile. Stops after a
-// game that was aborted.
+// Plays the games back through game_run (a whole session through the title
+// menu), in the window at 60 fps (`paced`) or as fast as they go; the data
+// files live in memory meanwhile. Stops after a game that was aborted.
 std::vector<GamePlayed> session_replay(const Replay& replay, bool paced);
 
 // The program's --replay: reads the file, plays it and prints each game's

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <string>
 
-#include "shell/files.h"
 #include "shell/data_folder.h"
+#include "shell/files.h"
 
 Settings settings;
 Controls controls;

@@ -10,14 +10,15 @@ namespace {
 
 constexpr int kBoth = TCOD_KEY_PRESSED | TCOD_KEY_RELEASED;
 
-// Key events as text: a letter, U (Up) or E (Enter), then + (press) or - (release).
+// Key events as text: a letter, U (Up) or E (Enter), then + (press) or - (release), then
+// the text the press typed, if any.
 std::string strokes(int flags = kBoth) {
   std::string out;
   for (TCOD_key_t key = platform_poll_key(flags); key.vk != TCODK_NONE;
        key = platform_poll_key(flags)) {
     if (!out.empty()) out += ' ';
     out += key.vk == TCODK_UP ? 'U' : key.vk == TCODK_ENTER ? 'E' : key.c;
-    out += key.pressed ? '+' : '-';
+    out += (key.pressed ? "+" : "-") + std::string(key.text);
   }
   return out;
 }
@@ -26,14 +27,16 @@ std::string strokes(int flags = kBoth) {
 
 using KeyPoll = GameTest;
 
-// libtcod under X sends a held key's press, text (T) and repeats, then its release;
-// a dropped event of the other kind still ends the stroke, and case is ignored.
-TEST_F(KeyPoll, AStrokeIsOnePressAndOneReleaseWithoutTextOrRepeats) {
+// libtcod under X sends a held key's press, its text (T and what it typed) and repeats, then its
+// release; the text joins its press, a text with no press before it is dropped, a dropped event
+// of the other kind still ends the stroke, and case is ignored.
+TEST_F(KeyPoll, AStrokeIsOnePressCarryingItsTextAndOneReleaseWithoutRepeats) {
   const struct {
     int flags;
     const char *events, *strokes;
-  } cases[] = {{kBoth, "z+ T z+ T z+ z- U+ U+ U- z+", "z+ z- U+ U- z+"},
-               {TCOD_KEY_PRESSED, "p+ p- q+ q- p+", "p+ q+ p+"},
+  } cases[] = {{kBoth, "z+ Tz z+ Tz z+ z- U+ U+ U- z+", "z+z z- U+ U- z+"},
+               {kBoth, "1+ T! 1- T@ 2+ U+ U-", "1+! 1- 2+ U+ U-"},
+               {TCOD_KEY_PRESSED, "p+ Tp p- q+ Tq q- p+", "p+p q+q p+"},
                {kBoth, "Q+ q+ q-", "Q+ q-"}};
   for (const auto& c : cases) {
     std::istringstream events(c.events);
@@ -42,6 +45,7 @@ TEST_F(KeyPoll, AStrokeIsOnePressAndOneReleaseWithoutTextOrRepeats) {
       key.vk = e[0] == 'T' ? TCODK_TEXT : e[0] == 'U' ? TCODK_UP : TCODK_CHAR;
       key.c = key.vk == TCODK_CHAR ? e[0] : 0;
       key.pressed = e.back() != '-';
+      if (key.vk == TCODK_TEXT) key.text[0] = e[1];
       platform_script_event(key);
     }
     EXPECT_EQ(strokes(c.flags), c.strokes) << c.events;

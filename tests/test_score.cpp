@@ -1,19 +1,47 @@
 #include "game/score.h"
 
+#include <cmath>
+#include <limits>
+#include <random>
+
 #include "tests/harness.h"
 
 class Scoring : public GameTest {};
 
 // The multiplier's steps are checked where kills, grazes and hits happen; here its bounds.
-TEST_F(Scoring, PointsScaleByFactorAndMultiplierTruncatedAndTheMultiplierStaysWithin1To16) {
-  // Score, multiplier, factor and points; the score after, clamped to the largest int.
+TEST_F(Scoring,
+       PointsScaleByFactorAndMultiplierAsTheX87RoundsThemAndTheMultiplierStaysWithin1To16) {
+  // Score, multiplier, factor and points; the score after, as the desktop's
+  // x87 long double truncates it, clamped to int32_t's range.
   const std::tuple<int, double, int, int, int> adds[] = {
-      {0, 1.5, 2, 2, 6}, {6, 1.5, 1, 3, 10}, {2147000000, 16.0, 2, 1250000, 2147483647}};
+      {0, 1.5, 2, 2, 6},
+      {6, 1.5, 1, 3, 10},
+      {2147000000, 16.0, 2, 1250000, 2147483647},
+      {-2147000000, 16.0, 2, -1250000, -2147483648},
+      // Multipliers a hair below a tenth: 64 bits round the sum up to the
+      // whole number once the score is large, where 113 bits (WebAssembly) do not.
+      {0, 3.3999999999999986, 1, 10, 33},
+      {1745585, 3.3999999999999986, 1, 10, 1745619},
+      {2129398, 6.0999999999999952, 2, 10, 2129520},  // 51 kills
+      {2551037, 4.9999999999999991, 2, 50, 2551537},  // 40 kills
+      {1766137, 2.8999999999999977, 2, 10, 1766195},  // 38 grazes
+      {2480398, 4.6499999999999959, 2, 10, 2480491},  // 52 kills, then a hit
+      // Products half a last place beside a whole number, which the score
+      // cancels: the tie goes to the even side, and the product is rounded,
+      // not cut, before the sum.
+      {-4465, 0x1.7ccd12ae88a89p+0, 1, 3001, -1},
+      {4465, 0x1.7ccd12ae88a89p+0, 1, -3001, 1},
+      {-4538, 0x1.8332ed5177577p+0, 1, 3001, 1},
+      // A product just over half the score's last place below it: the bits the
+      // sum's alignment drops still round it down.
+      {1000001, 0x1.7c47d02fb883p-60, 1, -22059, 1000000},
+  };
   for (auto [before, multiplier, factor, points, after] : adds) {
     Score score{.score = before, .multiplier = multiplier};
     game.score_factor = factor;
     score_add(score, points);
-    EXPECT_EQ(score.score, after) << before;
+    EXPECT_EQ(score.score, after) << before << " + " << factor << " x " << points << " x "
+                                  << multiplier;
   }
   const std::pair<void (*)(Score&), double> bounds[] = {
       {score_kill, 15.95}, {score_graze, 15.99}, {score_penalty, 1.2}};
@@ -21,5 +49,64 @@ TEST_F(Scoring, PointsScaleByFactorAndMultiplierTruncatedAndTheMultiplierStaysWi
     Score score{.multiplier = before};
     operation(score);
     EXPECT_DOUBLE_EQ(score.multiplier, before > 2 ? 16.0 : 1.0) << before;
+  }
+}
+
+// Where long double is the x87's own, the sum it forms is the reference.
+TEST_F(Scoring, AdditionsMatchTheX87sLongDoubleInPlayAndAtTheEdges) {
+  if (std::numeric_limits<long double>::digits != 64) GTEST_SKIP() << "no x87 long double here";
+  constexpr int kDraws = 1'500'000;
+  std::mt19937_64 random(87);
+  auto below = [&](int64_t bound) { return static_cast<int64_t>(random() % bound); };
+  auto any_int = [&] { return static_cast<int32_t>(static_cast<uint32_t>(random())); };
+  Score played;  // its multiplier steps as a game's does
+  for (int draw = 0; draw < kDraws; ++draw) {
+    Score score;
+    int factor = 1 + below(2);
+    int points = 0;
+    if (draw % 3 == 0) {
+      const int64_t step = below(20);
+      if (step == 0)
+        score_penalty(played);
+      else if (step < 12)
+        score_kill(played);
+      else
+        score_graze(played);
+      score = {.score = static_cast<int32_t>(below(3'000'000)), .multiplier = played.multiplier};
+      points = 10 * below(1251);
+    } else if (draw % 3 == 1) {
+      // The clamp's bounds, signs, 16 and any finite double from 2^-100 to 2^40.
+      const double multipliers[] = {16.0, 1 + 15 * std::ldexp(random() >> 11, -53),
+                                    std::ldexp(random() >> 11, below(140) - 153)};
+      score.score = any_int() >> below(32);
+      score.multiplier = multipliers[below(3)];
+      if (below(8) == 0) factor = any_int();
+      points = any_int() >> below(32);
+    } else {
+      // An odd product a of 12 or 13 bits times a multiplier M / 2^52 that makes
+      // it the whole number K plus or minus 2^-52, a tie in 64 bits; the score
+      // leaves only the rounding's effect.
+      const int64_t a = 2049 + 2 * below(3072);
+      const int side = below(2) == 0 ? 1 : -1;
+      int64_t k = (a - side) % a;  // K = -side / 2^52 modulo a: halve 52 times
+      for (int i = 0; i < 52; ++i) k = (k % 2 == 0 ? k : k + a) / 2;
+      const int64_t whole = k + a;
+      const auto mantissa = ((static_cast<__int128>(whole) << 52) + side) / a;
+      const int sign = below(2) == 0 ? 1 : -1;
+      factor = 1;
+      points = static_cast<int>(sign * a);
+      score = {.score = static_cast<int32_t>(-sign * (whole + side)),
+               .multiplier = std::ldexp(static_cast<double>(mantissa), -52)};
+    }
+    game.score_factor = factor;
+    const long double sum =
+        static_cast<long double>(score.score) +
+        static_cast<long double>(factor) * points * static_cast<long double>(score.multiplier);
+    const auto expected = static_cast<int32_t>(std::clamp<long double>(
+        sum, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+    const Score before = score;
+    score_add(score, points);
+    ASSERT_EQ(score.score, expected) << before.score << " + " << factor << " x " << points << " x "
+                                     << std::hexfloat << before.multiplier;
   }
 }

@@ -1,8 +1,8 @@
 #!/bin/sh
-# One whole scripted session (tools/scripted_session: menu, a game lost, a name,
-# a continue, lost again, a second name, the continue declined, the scoreboard,
-# QUIT) under valgrind's memcheck. Fails on any invalid read or write, on any
-# block definitely or indirectly lost, and when the session missed a screen.
+# The session golden run (golden_check session: every screen of the front end,
+# a game of two lives, a name, QUIT) under valgrind's memcheck. Fails on any
+# invalid read or write, on any block definitely or indirectly lost, and when
+# the session parts from its recording.
 # What the libraries below the game keep until exit is suppressed in
 # valgrind.supp beside this script, each entry with its reason.
 #
@@ -17,8 +17,8 @@ if ! command -v valgrind >/dev/null 2>&1; then
   echo "valgrind is missing: skipped"
   exit 77
 fi
-[ -x "$build/scripted_session" ] || {
-  echo "no $build/scripted_session: build the scripted_session target first" >&2
+[ -x "$build/golden_check" ] || {
+  echo "no $build/golden_check: build the golden_check target first" >&2
   exit 2
 }
 
@@ -26,6 +26,6 @@ started=$(date +%s)
 status=0
 valgrind --quiet --leak-check=full --errors-for-leak-kinds=definite,indirect \
   --error-exitcode=1 --num-callers=30 --suppressions="$here/valgrind.supp" \
-  "$build/scripted_session" || status=$?
+  "$build/golden_check" session || status=$?
 echo "valgrind session: exit status $status after $(($(date +%s) - started)) s"
 exit "$status"

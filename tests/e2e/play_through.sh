@@ -354,7 +354,8 @@ note "name entry: score $final_score"
 
 press_until k shows 23 28 "K"
 press_until a shows 23 28 "KA"
-press_until i shows 23 28 "KAI"
+# Shift+1 types "!": the name takes what the keyboard typed, not the key's own "1".
+press_until shift+1 shows 23 28 "KA!"
 offer_shown() { shows 12 25 "Continue? (Press Enter)"; }
 press_until Return offer_shown
 check shows 25 40 "Continues: 3"
@@ -371,7 +372,7 @@ press_until Escape game_over_art
 note "game over"
 expect 30 board_shown
 hits=$(row_field "$run/data/scoreDat.data" 0 16)
-check shows 14 20 " 1:  KAI $final_score $hits"
+check shows 14 20 " 1:  KA! $final_score $hits"
 check shows 14 21 " 2:  AAA 0000000003 3"
 check shows 14 24 "                     "
 keep scoreboard
@@ -407,16 +408,16 @@ keys=$(od -An -v -t u1 "$data/controls.data" | tr -s ' \n' '  ')
 [ "$keys" = " 113 120 99 112 1 0 0 0 2 0 0 0 3 0 0 0 4 0 0 0 " ] || fail "controls.data: $keys"
 size=$(wc -c <"$data/scoreDat.data")
 [ "$size" -eq 96 ] || fail "scoreDat.data is $size bytes"
-[ "$(row_name "$data/scoreDat.data" 0)" = KAI ] || fail "the first row is not KAI's"
+[ "$(row_name "$data/scoreDat.data" 0)" = 'KA!' ] || fail "the first row is not KA!'s"
 [ "$(row_field "$data/scoreDat.data" 0 0)" -eq "$(echo "$final_score" | sed 's/^0*//')" ] ||
-  fail "KAI's score in the file is not $final_score"
+  fail "KA!'s score in the file is not $final_score"
 previous=""
 for row in 0 1 2 3; do
   s=$(row_field "$data/scoreDat.data" $row 0)
   [ -z "$previous" ] || [ "$s" -le "$previous" ] || fail "scoreDat.data is not sorted"
   previous=$s
 done
-note "data/: userprefs \"$prefs\", controls$keys, four sorted rows, KAI first"
+note "data/: userprefs \"$prefs\", controls$keys, four sorted rows, KA! first"
 
 if [ -n "${EV_SCREENSHOTS:-}" ]; then
   for name in menu play scoreboard; do

@@ -32,16 +32,8 @@ void tap(TCOD_keycode_t vk, int c, int frame, int at) {
 
 }  // namespace
 
-std::string golden_replay_path() {
-  return EV_GOLDEN_DIR "/level.replay";
-}
-
-std::string golden_trace_path() {
-  return EV_GOLDEN_DIR "/level.trace";
-}
-
-std::string golden_frames_path() {
-  return EV_GOLDEN_DIR "/level.frames";
+std::string golden_path(const std::string& run, const char* ending) {
+  return std::string(EV_GOLDEN_DIR "/") + run + ending;
 }
 
 void golden_frames_begin() {

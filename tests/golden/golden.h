@@ -1,7 +1,8 @@
 #pragma once
-// The golden run of the whole level: a scripted pilot flies it headless while
-// the harness keeps the ship alive, and the recording is checked in with the
-// digests it must play back to.
+// The golden runs, recorded headless and checked in with the digests and
+// per-flush notes they must play back to: the whole level, flown by a pilot
+// while the harness keeps the ship alive, and a whole session through every
+// screen of the front end, flown by another.
 
 #include <cstdint>
 #include <string>
@@ -10,9 +11,9 @@ constexpr uint32_t kGoldenSeed = 20240607;
 // A level that never ends is cut off here (flushes).
 constexpr int kGoldenFrameLimit = 40000;
 
-std::string golden_replay_path();
-std::string golden_trace_path();
-std::string golden_frames_path();
+// A golden run's files: `run` is "level" or "session", `ending` ".replay",
+// ".trace" (the digests, one a line) or ".frames" (the per-flush notes).
+std::string golden_path(const std::string& run, const char* ending);
 
 // Run at every flush of the recording and of its playback alike; the ship
 // cannot be hurt, which no player can ask for.
@@ -29,3 +30,11 @@ void golden_pilot(int frame);
 void golden_frames_begin();
 void golden_frames_flush(int flush);
 const std::string& golden_frames_notes();
+
+// The session's pilot, for one flush: the intro, the menu both ways and past
+// both ends, the scoreboard, every option, both remappings, the credits, a
+// game of two lives with a continue taken and one declined, a name, the
+// scoreboard again and QUIT. It closes the window when a screen it waits for
+// never comes, and says why here.
+void golden_session_pilot(int frame);
+const std::string& golden_session_failure();
