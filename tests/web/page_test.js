@@ -109,11 +109,15 @@ async function main() {
   const notGray = (s, x, y) => !['dark', GRAY].includes(s.colour(x, y));
   // Moves the highlight to the entry on row `target`, reading where it is.
   async function select(page, target, cells) {
-    for (let i = 0; i < 12; ++i) {
+    for (let i = 0; i < 20; ++i) {
       const s = await shot(page);
       const at = cells.filter(([x, y]) => notGray(s, x, y)).map(([, y]) => y).pop();
-      if (at === undefined) fail('no entry highlighted');
       if (at === target) return;
+      // A screen on its way in (the menu fades in) shows no highlight yet.
+      if (at === undefined) {
+        await sleep(150);
+        continue;
+      }
       await press(page, at < target ? 'ArrowDown' : 'ArrowUp');
       await sleep(150);
     }
@@ -166,7 +170,7 @@ async function main() {
   await page.keyboard.down('z');
   await sleep(1500);
   if (process.env.EV_SCREENSHOTS) {
-    await page.setViewport({ width: 640, height: 620, deviceScaleFactor: 1 });
+    await page.setViewport({ width: 720, height: 640, deviceScaleFactor: 1 });
     await page.screenshot({ path: path.join(process.env.EV_SCREENSHOTS, 'screen-web.png') });
     await page.setViewport(VIEWPORT);
     note('screenshot written to ' + process.env.EV_SCREENSHOTS);
