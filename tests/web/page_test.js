@@ -151,8 +151,27 @@ async function main() {
   await waitFor(page, 60, 'the title menu', menuShown);
   assert(notGray(screen, 20, 26), 'Start Game is highlighted');
   for (const [x, y] of menuCells.slice(1)) assert.strictEqual(screen.colour(x, y), GRAY);
-  const scrolled = await page.evaluate(() => document.scrollingElement.scrollTop);
   note('title menu read back from the canvas');
+
+  // Alt+Enter is the page's fullscreen, taken before the game could read its
+  // Enter (which would start a game).
+  await page.keyboard.down('Alt');
+  await press(page, 'Enter');
+  await page.keyboard.up('Alt');
+  await page.waitForFunction(() => document.fullscreenElement !== null, { timeout: 5000 });
+  await sleep(500);
+  assert(menuShown(await shot(page)), 'Alt+Enter left the menu standing');
+  await page.keyboard.down('Alt');
+  await press(page, 'Enter');
+  await page.keyboard.up('Alt');
+  await page.waitForFunction(() => document.fullscreenElement === null, { timeout: 5000 });
+  note('Alt+Enter: fullscreen on and off, the menu untouched');
+
+  // The keys that would scroll the page are the game's alone.
+  await page.evaluate(() => {
+    window.keysLeftToPage = [];
+    window.addEventListener('keydown', e => { if (!e.defaultPrevented) window.keysLeftToPage.push(e.key); });
+  });
 
   // The first key of all starts the game and the sound alike.
   const hud = s => s.shows(2, 62, 'SCORE   = ');
@@ -164,8 +183,8 @@ async function main() {
   assert.deepStrictEqual(audio, ['running'], 'one audio context, running after the first key');
   await press(page, 'ArrowDown');
   await press(page, ' ');
-  assert.strictEqual(await page.evaluate(() => document.scrollingElement.scrollTop), scrolled, 'keys never scroll');
-  note('Enter started a game: the heads-up display, sound running');
+  assert.deepStrictEqual(await page.evaluate(() => window.keysLeftToPage), [], 'keys the page acted on');
+  note('Enter started a game: the heads-up display, sound running; no key left to the page');
 
   await page.keyboard.down('z');
   await sleep(1500);
