@@ -20,7 +20,7 @@ const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const tests = path.join(__dirname, '..', 'tests', 'web');
-const puppeteer = require(path.join(tests, 'node_modules', 'puppeteer-core'));
+const { launchChromium } = require(path.join(tests, 'chromium'));
 const { serve } = require(path.join(tests, 'serve'));
 
 const build = path.resolve(process.argv[2] || 'build-web');
@@ -52,14 +52,15 @@ function stampFrames() {
   };
 }
 
-async function browser() {
-  return puppeteer.launch({
-    executablePath: '/usr/bin/chromium',
-    headless: true,
-    userDataDir: fs.mkdtempSync(path.join(os.tmpdir(), 'ember-figures-')),
-    args: ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-      '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-  });
+// A fresh browser on the page, its frames stamped from the start.
+async function openPage(url) {
+  const chromium = await launchChromium();
+  const tab = await chromium.newPage();
+  await tab.setViewport({ width: 400, height: 584 });
+  await tab.evaluateOnNewDocument(stampFrames);
+  await tab.goto(url);
+  await tab.waitForFunction(() => window.presents.length > 0, { timeout: 60000 });
+  return { chromium, tab };
 }
 
 async function main() {
@@ -78,12 +79,7 @@ async function main() {
     const server = await serve(page, { gzip });
     const loads = gzip ? 1 : LOADS;
     for (let i = 0; i < loads; ++i) {
-      const chromium = await browser();
-      const tab = await chromium.newPage();
-      await tab.setViewport({ width: 400, height: 584 });
-      await tab.evaluateOnNewDocument(stampFrames);
-      await tab.goto(server.url);
-      await tab.waitForFunction(() => window.presents.length > 0, { timeout: 60000 });
+      const { chromium, tab } = await openPage(server.url);
       if (!gzip) firsts.push(await tab.evaluate(() => window.presents[0]));
       await sleep(500);
       await chromium.close();
@@ -98,12 +94,7 @@ async function main() {
 
   // Ten seconds of play.
   const server = await serve(page);
-  const chromium = await browser();
-  const tab = await chromium.newPage();
-  await tab.setViewport({ width: 400, height: 584 });
-  await tab.evaluateOnNewDocument(stampFrames);
-  await tab.goto(server.url);
-  await tab.waitForFunction(() => window.frameStamps.length > 0, { timeout: 60000 });
+  const { chromium, tab } = await openPage(server.url);
   await sleep(3000);  // the intro
   await tab.keyboard.down('Enter');
   await sleep(80);

@@ -19,12 +19,11 @@ const { spawnSync } = require('child_process');
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
-const puppeteer = require('puppeteer-core');
+const { CHROMIUM, launchChromium } = require('./chromium');
 const { serve } = require('./serve');
 const { screenReader } = require('./screen');
 
 const [pageFolder, fontFile, nativeGame, desktopReplay] = process.argv.slice(2);
-const CHROMIUM = '/usr/bin/chromium';
 const SKIP = 77;
 // The console shown at its own size: 400 x 560 and the legend's line.
 const VIEWPORT = { width: 400, height: 584, deviceScaleFactor: 1 };
@@ -43,13 +42,7 @@ const read = screenReader(fs.readFileSync(fontFile));
 async function main() {
   const tmp = fs.mkdtempSync(path.join(os.tmpdir(), 'ember-web-'));
   const server = await serve(pageFolder, { extra: { '/desktop.replay': fs.readFileSync(desktopReplay) } });
-  const browser = await puppeteer.launch({
-    executablePath: CHROMIUM,
-    headless: true,
-    userDataDir: path.join(tmp, 'profile'),
-    args: ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-      '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-  });
+  const browser = await launchChromium();
   const origin = new URL(server.url).origin;
   const problems = [];
   let screen = null;
