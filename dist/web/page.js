@@ -149,7 +149,7 @@
       new Uint8Array(buffer).forEach(b => { text += String.fromCharCode(b); });
       sessionStorage.setItem(DROPPED_KEY, btoa(text));
       location.href = location.pathname;
-    });
+    }).catch(error => console.warn('Ember Vortex: ' + file.name + ' cannot be watched here:', error));
   });
 
   window.Module = {
