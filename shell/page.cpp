@@ -32,7 +32,8 @@ void page_file_saved(const std::string& path) {
 void page_frame_end(bool paced) {
   if (!paced) return;
   // libtcod's 60 fps pace sleeps (and so yields) only when the frame left it
-  // time; a long frame would otherwise hold the page until the next one.
+  // time, and SDL yields after a picture only in its software renderer; a
+  // long frame must not hold the page until the next one.
   if (!frame_gave_way()) emscripten_sleep(0);
   watch_frame();
 }
