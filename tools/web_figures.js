@@ -123,7 +123,8 @@ async function main() {
     `99th percentile ${gaps[Math.floor(gaps.length * 0.99)].toFixed(1)} ms, worst ${gaps[gaps.length - 1].toFixed(1)} ms, ` +
     `${gaps.filter(g => g > 50).length} over 50 ms`);
 
-  // The game's own work per frame, in WebAssembly.
+  // The game's own work per frame, in WebAssembly (the benchmark is built on demand).
+  spawnSync('cmake', ['--build', build, '--target', 'frame_bench'], { stdio: 'ignore' });
   const bench = spawnSync('node', ['--no-experimental-fetch', path.join(build, 'node', 'frame_bench.js')],
     { encoding: 'utf8' });
   for (const line of bench.stdout.split('\n').filter(l => /^(game's own work|whole frame|frames per second|peak)/.test(l))) {
