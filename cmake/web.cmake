@@ -56,6 +56,8 @@ function(ev_web_program target source)
   add_executable(${target} ${source} ${ARGN})
   target_link_libraries(${target} PRIVATE ember_core)
   add_dependencies(${target} native_assets)
+  set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS
+    ${CMAKE_SOURCE_DIR}/cmake/web_library_funcs.json)
 endfunction()
 
 # The page: our own index.html, script and style beside the game's files.
@@ -95,8 +97,8 @@ set_target_properties(frame_bench PROPERTIES EXCLUDE_FROM_ALL ON)
 foreach(target golden_check frame_bench)
   target_compile_definitions(${target} PRIVATE EV_GOLDEN_DIR="/golden")
   target_link_options(${target} PRIVATE ${EV_NODE_LINK})
-  set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/node
-    LINK_DEPENDS ${CMAKE_SOURCE_DIR}/cmake/web_node_pre.js)
+  set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/node)
+  set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${CMAKE_SOURCE_DIR}/cmake/web_node_pre.js)
 endforeach()
 
 if(EV_BUILD_TESTS)
