@@ -16,21 +16,29 @@ add_subdirectory(third_party)
 # A cross build cannot run the asset generator: the native project beside it
 # (the desktop build's own CMakeLists.txt, tests off) draws the fonts and
 # sounds into build-web/native/. It needs what the desktop build needs. The
-# web tests compare the page with the desktop program, built there too.
-set(EV_NATIVE ${CMAKE_BINARY_DIR}/native)
-set(native_targets assets)
-if(EV_BUILD_TESTS)
-  list(APPEND native_targets ember_vortex)
+# web tests compare the page with the desktop program, built there too. A
+# desktop build already made (CI's build-release) can lend all of it instead:
+# -DEV_NATIVE_DIR=that folder.
+set(EV_NATIVE_DIR "" CACHE PATH "A desktop build whose assets and program the web build takes")
+if(EV_NATIVE_DIR)
+  set(EV_NATIVE ${EV_NATIVE_DIR})
+  add_custom_target(native_assets)
+else()
+  set(EV_NATIVE ${CMAKE_BINARY_DIR}/native)
+  set(native_targets assets)
+  if(EV_BUILD_TESTS)
+    list(APPEND native_targets ember_vortex)
+  endif()
+  cmake_host_system_information(RESULT native_jobs QUERY NUMBER_OF_LOGICAL_CORES)
+  ExternalProject_Add(native_assets
+    SOURCE_DIR ${CMAKE_SOURCE_DIR}
+    BINARY_DIR ${EV_NATIVE}
+    CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release -DEV_BUILD_TESTS=OFF -DEV_WERROR=${EV_WERROR}
+    BUILD_COMMAND ${CMAKE_COMMAND} --build ${EV_NATIVE} --target ${native_targets} --parallel ${native_jobs}
+    INSTALL_COMMAND ""
+    BUILD_ALWAYS ON
+    BUILD_BYPRODUCTS ${EV_NATIVE}/terminal/terminal.png)
 endif()
-cmake_host_system_information(RESULT native_jobs QUERY NUMBER_OF_LOGICAL_CORES)
-ExternalProject_Add(native_assets
-  SOURCE_DIR ${CMAKE_SOURCE_DIR}
-  BINARY_DIR ${EV_NATIVE}
-  CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release -DEV_BUILD_TESTS=OFF -DEV_WERROR=${EV_WERROR}
-  BUILD_COMMAND ${CMAKE_COMMAND} --build ${EV_NATIVE} --target ${native_targets} --parallel ${native_jobs}
-  INSTALL_COMMAND ""
-  BUILD_ALWAYS ON
-  BUILD_BYPRODUCTS ${EV_NATIVE}/terminal/terminal.png)
 
 # The game's sources, as the desktop build takes them, with the one file of
 # the page's own (shell/page.cpp).
