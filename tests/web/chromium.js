@@ -8,7 +8,17 @@ const puppeteer = require('puppeteer-core');
 
 const CHROMIUM = '/usr/bin/chromium';
 
-// The profile goes when the browser does.
+// The profile goes when the browser's process has ended (its helpers may
+// still be writing to it when the connection closes); a profile that will
+// not go is left in the temporary folder rather than failing the test.
+function removeProfile(profile) {
+  try {
+    fs.rmSync(profile, { recursive: true, force: true, maxRetries: 10, retryDelay: 100 });
+  } catch (error) {
+    console.warn(`left the browser's profile ${profile}: ${error.code}`);
+  }
+}
+
 async function launchChromium() {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'ember-chromium-'));
   const browser = await puppeteer.launch({
@@ -18,7 +28,12 @@ async function launchChromium() {
     args: ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
       '--disable-background-networking', '--disable-component-update', '--disable-sync'],
   });
-  browser.on('disconnected', () => fs.rmSync(profile, { recursive: true, force: true }));
+  const child = browser.process();
+  if (child) {
+    child.once('exit', () => removeProfile(profile));
+  } else {
+    browser.on('disconnected', () => removeProfile(profile));
+  }
   return browser;
 }
 
