@@ -14,11 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "shell/data_folder.h"
 #include "shell/files.h"
 #include "shell/platform.h"
 #include "shell/session.h"
-#include "shell/startup.h"
 #include "tests/golden/golden.h"
 
 namespace {
@@ -98,10 +96,7 @@ int main(int argc, char** argv) {
                  read.replay ? "no game in it" : read.error.c_str());
     return 2;
   }
-  setenv("SDL_VIDEODRIVER", "dummy", 1);
-  setenv("SDL_AUDIODRIVER", "dummy", 1);
-  files_memory_begin(data_folder());
-  startup();
+  golden_start_headless();
 
   Pass drawn = play(*read.replay, true);
   // The machine is shared: each frame's own work is the least of three runs,

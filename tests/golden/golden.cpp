@@ -4,11 +4,15 @@
 
 #include <cinttypes>
 #include <cstdio>
+#include <cstdlib>
 
 #include "game/globals.h"
+#include "shell/data_folder.h"
+#include "shell/files.h"
 #include "game/trace.h"
 #include "shell/platform.h"
 #include "shell/sound.h"
+#include "shell/startup.h"
 
 namespace {
 
@@ -31,6 +35,13 @@ void tap(TCOD_keycode_t vk, int c, int frame, int at) {
 }
 
 }  // namespace
+
+void golden_start_headless() {
+  setenv("SDL_VIDEODRIVER", "dummy", 1);
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  files_memory_begin(data_folder());
+  startup();
+}
 
 std::string golden_path(const std::string& run, const char* ending) {
   return std::string(EV_GOLDEN_DIR "/") + run + ending;

@@ -11,6 +11,10 @@ constexpr uint32_t kGoldenSeed = 20240607;
 // A level that never ends is cut off here (flushes).
 constexpr int kGoldenFrameLimit = 40000;
 
+// Brings the game up headless (SDL's dummy drivers) with its data files in
+// memory, so that no run depends on, or writes, the folder beside the program.
+void golden_start_headless();
+
 // A golden run's files: `run` is "level" or "session", `ending` ".replay",
 // ".trace" (the digests, one a line) or ".frames" (the per-flush notes).
 std::string golden_path(const std::string& run, const char* ending);

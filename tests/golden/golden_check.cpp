@@ -8,15 +8,12 @@
 // that parts, 2 when a file is missing or refused.
 
 #include <cstdio>
-#include <cstdlib>
 #include <sstream>
 #include <string>
 
-#include "shell/data_folder.h"
 #include "shell/files.h"
 #include "shell/platform.h"
 #include "shell/session.h"
-#include "shell/startup.h"
 #include "tests/golden/golden.h"
 
 namespace {
@@ -60,11 +57,7 @@ int main(int argc, char** argv) {
                  read.replay ? "no trace or frame notes beside it" : read.error.c_str());
     return 2;
   }
-  setenv("SDL_VIDEODRIVER", "dummy", 1);
-  setenv("SDL_AUDIODRIVER", "dummy", 1);
-  // Start-up's default high-score table must not reach the folder either.
-  files_memory_begin(data_folder());
-  startup();
+  golden_start_headless();
   platform_script_begin();
   golden_frames_begin();
   platform_script_on_flush([level](int flush) {

@@ -8,20 +8,17 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <utility>
 
 #include "frontend/score_table.h"
 #include "frontend/title_menu.h"
 #include "game/game_loop.h"
-#include "shell/data_folder.h"
 #include "shell/files.h"
 #include "shell/input.h"
 #include "shell/platform.h"
 #include "shell/session.h"
 #include "shell/settings.h"
-#include "shell/startup.h"
 #include "tests/golden/golden.h"
 
 namespace {
@@ -67,11 +64,7 @@ int main(int argc, char** argv) {
     std::fputs("usage: record_golden level|session\n", stderr);
     return 2;
   }
-  setenv("SDL_VIDEODRIVER", "dummy", 1);
-  setenv("SDL_AUDIODRIVER", "dummy", 1);
-  // The run must not depend on the data folder beside the program.
-  files_memory_begin(data_folder());
-  startup();
+  golden_start_headless();
   settings = Settings{};
   settings.particles = 1;
   controls_set_defaults();
