@@ -21,7 +21,7 @@ TEST_F(SettingsFile, FourFieldsInOrderAndUnreadableOrMissingFieldsStayZero) {
   settings.particles = 1;
   settings_load();  // no file
   EXPECT_EQ(settings.particles, 0);
-  const char* cases[][2] = {{"1 0 1 2", "1 0 1 2"},           {"", "0 0 0 0"},
+  const char* cases[][2] = {{"1 0 1 2", "1 0 1 2"},           {"2 1", "2 1 0 0"},
                             {"1 x 1 1", "1 0 0 0"},           {"  -3\n+4\t5 6 7", "-3 4 5 6"},
                             {"99999999999 1 1 1", "0 0 0 0"},  // too big for a field
                             {"1 +-2 3 4", "1 0 0 0"}};
