@@ -24,7 +24,7 @@ enum OddScore { kNone, kEmpty, kFolderInPlace, kUnreadable };
 struct Layout {
   const char* name;
   Folder beside, per_user;  // data/ beside the game; the XDG data home
-  bool player_prefs;        // "0 0 0 0" in the player's own folder
+  Folder player;            // the player's own folder, "0 0 0 0" in it
   OddScore odd;             // the score file beside the game
   DataHome home;            // where start-up put the files
   int colour_mode;          // the settings it read
@@ -45,17 +45,18 @@ using DataFolder = GameTest;
 TEST_F(DataFolder, TheFilesLiveBesideTheGameElseInAPerUserFolderElseInMemory) {
   using enum DataHome;
   const Layout layouts[] = {
-      {"build", kMissing, kWritable, false, kNone, beside, 0},
-      {"portable", kWritable, kWritable, false, kNone, beside, 1},
-      {"installed", kReadOnly, kWritable, false, kNone, per_user, 1},
-      {"installed, writable by the player", kInstalled, kWritable, false, kNone, per_user, 1},
-      {"installed, player's own settings", kReadOnly, kWritable, true, kNone, per_user, 0},
-      {"nothing writable", kReadOnly, kReadOnly, false, kNone, memory, 1},
-      {"no per-user folder can be made", kReadOnly, kMissing, false, kNone, memory, 1},
-      {"a folder in the score file's place", kWritable, kWritable, false, kFolderInPlace, memory,
+      {"build", kMissing, kWritable, kMissing, kNone, beside, 0},
+      {"portable", kWritable, kWritable, kMissing, kNone, beside, 1},
+      {"installed", kReadOnly, kWritable, kMissing, kNone, per_user, 1},
+      {"installed, writable by the player", kInstalled, kWritable, kMissing, kNone, per_user, 1},
+      {"installed, player's own settings", kReadOnly, kWritable, kWritable, kNone, per_user, 0},
+      {"nothing writable", kReadOnly, kReadOnly, kMissing, kNone, memory, 1},
+      {"no per-user folder can be made", kReadOnly, kMissing, kMissing, kNone, memory, 1},
+      {"a per-user folder left read-only", kReadOnly, kWritable, kReadOnly, kNone, memory, 1},
+      {"a folder in the score file's place", kWritable, kWritable, kMissing, kFolderInPlace, memory,
        1},
-      {"an empty score file", kWritable, kWritable, false, kEmpty, beside, 1},
-      {"an unreadable score file", kWritable, kWritable, false, kUnreadable, memory, 1},
+      {"an empty score file", kWritable, kWritable, kMissing, kEmpty, beside, 1},
+      {"an unreadable score file", kWritable, kWritable, kMissing, kUnreadable, memory, 1},
   };
   const fs::path root = fs::path(test_folder()) / "layout";
   for (const Layout& layout : layouts) {
@@ -78,9 +79,10 @@ TEST_F(DataFolder, TheFilesLiveBesideTheGameElseInAPerUserFolderElseInMemory) {
       give(data, layout.beside);
     }
     give(xdg, layout.per_user);
-    if (layout.player_prefs) {
-      give(player, kWritable);
+    if (layout.player != kMissing) {
+      fs::create_directories(player);
       write_file((player / kSettingsFile).string(), "0 0 0 0");
+      give(player, layout.player);
     }
 
     // Start-up's file handling, as nobody.
