@@ -66,13 +66,13 @@ TEST_F(Menus, ADiagonalBetweenTwoDownsLetsTheSecondMove) {
 }
 
 // Exit and Save writes the settings (the controls file is read back by the settings test), the
-// colour modes unchanged and never the stars. Any particles but 0 are on; a size out of range
-// shows as x2 and cycles on to x1.
+// colour modes unchanged and never the stars. Any particles but 0 are on and show On, and a toggle
+// turns them off; a size out of range shows as x2 and cycles on to x1.
 TEST_F(Menus, OptionsExitAndSaveWritesTheSettingsFromOddValues) {
   const struct {
-    const char *before, *keys, *after, *size;
-  } cases[] = {{"1 0 7 5", "\n.v.v.v.v.v.\n", "1 0 0 5", " x2 "},
-               {"0 0 0 5", "v.v.\n.v.v.v.\n", "0 0 0 0", " x1 "}};
+    const char *before, *keys, *after, *shown;  // the particles' value, then the size's
+  } cases[] = {{"1 0 7 5", "\n.v.v.v.v.v.\n", "1 0 0 5", " Off  x2 "},
+               {"0 0 7 5", "v.v.\n.v.v.v.\n", "0 0 7 0", " On   x1 "}};
   for (const auto& c : cases) {
     platform_script_begin();
     write_file(data_file("userprefs.data"), c.before);
@@ -80,8 +80,8 @@ TEST_F(Menus, OptionsExitAndSaveWritesTheSettingsFromOddValues) {
     keys_per_flush(c.keys, 40);
     options_screen();
     EXPECT_EQ(std::tuple(platform_window_closed(), read_file(data_file("userprefs.data")),
-                         screen_text(33, 30, 4)),
-              std::tuple(false, std::string(c.after), std::string(c.size)));
+                         screen_text(33, 26, 5) + screen_text(33, 30, 4)),
+              std::tuple(false, std::string(c.after), std::string(c.shown)));
   }
 }
 
