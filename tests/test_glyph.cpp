@@ -1,27 +1,56 @@
 #include "fx/glyph.h"
 
+#include "enemies/enemy.h"
+#include "fx/bullet.h"
+#include "fx/effect.h"
+#include "fx/enemy_shots.h"
+#include "fx/explosions.h"
+#include "fx/missile.h"
+#include "fx/player_shots.h"
+#include "fx/shell.h"
+#include "game/player.h"
 #include "tests/harness.h"
 
-using Glyphs = GameTest;
+// The golden runs play in full colour with bullets of one colour, so the two
+// colour modes are checked here; the hue cycle, the health colours and every
+// drawn colour are left to them.
+using Colours = GameTest;
 
-// With pi as 3.14159265 and truncation, a full turn comes back a step short.
-TEST_F(Glyphs, HueCycleStepsAndADrawInItsColourOrWhiteInMonochromeAndRandomColoursDrawThree) {
-  // clang-format off
-  const struct { TCOD_color_t got, want; } cases[] = {
-      {cycle_colour(0), {150, 236, 63}},   {cycle_colour(90), {250, 100, 99}},
-      {cycle_colour(180), {150, 63, 236}}, {cycle_colour(360), {149, 236, 63}},
-      {bullet_rainbow(1), {160, 230, 58}}, {bullet_rainbow(59), {139, 241, 69}}};
-  // clang-format on
-  for (const auto& c : cases) EXPECT_EQ(c.got, c.want) << "case " << &c - cases;
-  Glyph glyph = glyph_new(TCOD_red, '*');
-  TCOD_console_set_default_background(nullptr, TCOD_blue);
-  glyph_draw(glyph, 3, 4);
-  EXPECT_EQ(std::tuple(cell_char(3, 4), cell_fg(3, 4), cell_bg(3, 4)),
-            std::tuple('*', TCOD_red, TCOD_blue));
+TEST_F(Colours, MonochromeDrawsWhiteTheShipsBodyIncludedAndNoFullHealthOnRecordReadsUnharmed) {
   settings.colour_mode = 1;
-  glyph_draw(glyph, 10, 10);
-  EXPECT_EQ(cell_fg(10, 10), TCOD_white);
+  glyph_draw(glyph_new(TCOD_red, '*'), 10, 10);
+  auto world = world_create();
+  player_update(*player_create(25, 40, player_steer, fire_gun, *world));
+  EXPECT_EQ((std::vector{cell_fg(10, 10), game.player_colour, health_colour(-3, 0)}),
+            (std::vector{TCOD_white, TCOD_white, health_colour(1, 1)}));
+}
+
+// The ship's shots are born in a random bright colour each, enemy fire wears
+// the rainbow of its age (a missile's of the age it acted at, its trail the one
+// before), and the charged burst draws a colour for every particle.
+TEST_F(Colours, TheBulletModeGivesShotsARandomBrightColourAndEnemyFireTheRainbowOfItsAge) {
+  settings.bullet_colour_mode = 1;
+  World world;
   seed_random(99);  // draws 18, 19, 8, then 180 of 0..1000
-  EXPECT_EQ(random_bright_colour(), (TCOD_color_t{230, 240, 130}));
+  player_shot_spawn(25, 30, 100, 270, shot_gun_centre, world);
+  EXPECT_EQ(world.player_bullets[0]->glyph.colour, (TCOD_color_t{230, 240, 130}));
   EXPECT_EQ(TCOD_random_get_int(nullptr, 0, 1000), 180);  // exactly three draws
+  for (BulletBehaviour fire : {bullet_star, bullet_aimed, shell_eight})
+    enemy_bullet_spawn(10, 10, 40, 35, fire, world);
+  enemy_missile_spawn(20, 20, 100, 0, homing_swing, world);
+  for (int k = 0; k < 4; ++k) {
+    list_tick(world.enemy_bullets, bullet_tick);
+    list_tick(world.enemy_missiles, missile_tick);
+  }
+  std::vector<TCOD_color_t> got;
+  for (const auto& b : world.enemy_bullets) got.push_back(b->glyph.colour);
+  got.push_back(world.enemy_missiles[0]->glyph.colour);
+  got.push_back(world.particles.back()->glyph.colour);     // the missile's last trail
+  got.push_back(world.particles.end()[-2]->glyph.colour);  // the shell's
+  EXPECT_EQ(got, (std::vector{bullet_rainbow(4), bullet_rainbow(4), bullet_rainbow(4),
+                              bullet_rainbow(3), bullet_rainbow(2), bullet_rainbow(4)}));
+  EXPECT_EQ(bullet_rainbow(59), (TCOD_color_t{139, 241, 69}));
+  Effect burst{1, TCOD_green, motion_create(40, 22, 0, 0), &world, effect_charged_burst};
+  effect_charged_burst(burst);
+  EXPECT_NE(world.particles.end()[-1]->glyph.colour, world.particles.end()[-2]->glyph.colour);
 }

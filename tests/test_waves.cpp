@@ -2,7 +2,6 @@
 
 #include "game/director.h"
 #include "tests/harness.h"
-#include "tests/world_text.h"
 
 using Waves = GameTest;
 
