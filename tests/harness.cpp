@@ -18,6 +18,21 @@
 
 namespace {
 
+// The folder of the test program, where the build put the game and its assets.
+std::string program_folder() {
+  return std::filesystem::read_symlink("/proc/self/exe").parent_path().string() + "/";
+}
+
+// Cleared, left-aligned, grey on black, no fade.
+void reset_console() {
+  TCOD_console_set_fade(255, TCOD_black);
+  TCOD_console_set_alignment(nullptr, TCOD_LEFT);
+  TCOD_console_set_background_flag(nullptr, TCOD_BKGND_SET);
+  TCOD_console_set_default_background(nullptr, TCOD_black);
+  TCOD_console_set_default_foreground(nullptr, TCOD_gray);
+  TCOD_console_clear(nullptr);
+}
+
 std::string make_test_folder() {
   auto folder =
       std::filesystem::temp_directory_path() / ("ember_vortex_test_" + std::to_string(getpid()));
@@ -43,10 +58,6 @@ class ConsoleEnvironment : public ::testing::Environment {
 };
 
 }  // namespace
-
-std::string program_folder() {
-  return std::filesystem::read_symlink("/proc/self/exe").parent_path().string() + "/";
-}
 
 const std::string& test_folder() {
   static const std::string folder = make_test_folder();
@@ -86,15 +97,6 @@ void seed_random(uint32_t seed) {
   random_seed(seed);
 }
 
-void reset_console() {
-  TCOD_console_set_fade(255, TCOD_black);
-  TCOD_console_set_alignment(nullptr, TCOD_LEFT);
-  TCOD_console_set_background_flag(nullptr, TCOD_BKGND_SET);
-  TCOD_console_set_default_background(nullptr, TCOD_black);
-  TCOD_console_set_default_foreground(nullptr, TCOD_gray);
-  TCOD_console_clear(nullptr);
-}
-
 void GameTest::SetUp() {
   platform_set_base_path(test_folder());
   std::error_code ignored;
@@ -124,10 +126,6 @@ TCOD_color_t cell_fg(int x, int y) {
   return TCOD_console_get_char_foreground(nullptr, x, y);
 }
 
-TCOD_color_t cell_bg(int x, int y) {
-  return TCOD_console_get_char_background(nullptr, x, y);
-}
-
 std::string screen_text(int x, int y, int length) {
   std::string text;
   for (int i = 0; i < length; ++i) {
@@ -135,16 +133,6 @@ std::string screen_text(int x, int y, int length) {
     text += (c >= 32 && c < 127) ? static_cast<char>(c) : '?';
   }
   return text;
-}
-
-std::string screen_dump(int y0, int y1) {
-  std::string dump;
-  for (int y = y0; y <= y1; ++y) {
-    char label[8];
-    std::snprintf(label, sizeof label, "%2d|", y);
-    dump += label + screen_text(0, y, TCOD_console_get_width(nullptr)) + "|\n";
-  }
-  return dump;
 }
 
 void press_key(TCOD_keycode_t vk, int c) {

@@ -34,14 +34,8 @@ class GameTest : public ::testing::Test {
   void TearDown() override;
 };
 
-// The console as a test starts it: cleared, left-aligned, grey on black, no fade.
-void reset_console();
-
 // Seeds libtcod's default generator, which every random draw of the game uses.
 void seed_random(uint32_t seed);
-
-// The folder of the test program, where the build put the game and its assets.
-std::string program_folder();
 
 // The folder the game takes for the one beside its executable (data/ lives here).
 const std::string& test_folder();
@@ -67,11 +61,8 @@ ProgramRun run_game_program(const std::string& args,
 // Reading the root console back.
 int cell_char(int x, int y);
 TCOD_color_t cell_fg(int x, int y);
-TCOD_color_t cell_bg(int x, int y);
 // `length` cells from (x, y) as text: printable ASCII as itself, anything else '?'.
 std::string screen_text(int x, int y, int length);
-// Rows y0..y1 as text, for failure messages.
-std::string screen_dump(int y0, int y1);
 
 // Scripted keys: a stroke's press or release event, holding the key meanwhile.
 void press_key(TCOD_keycode_t vk, int c = 0);

@@ -56,22 +56,6 @@ inline std::string at(const Motion& m, bool speed = false) {
 
 }  // namespace world_text
 
-// The particles from index `from` on as "count x character x,y speed/life colour headings|"; the
-// character is itself when printable, else its code.
-inline std::string particles_text(const World& world, size_t from = 0) {
-  std::vector<std::pair<std::string, int>> things;
-  for (size_t i = from; i < world.particles.size(); ++i) {
-    const Particle& p = *world.particles[i];
-    const int ch = p.glyph.ch;
-    things.emplace_back(
-        (ch > 32 && ch < 127 ? std::string(1, static_cast<char>(ch)) : std::to_string(ch)) +
-            world_text::at(p.motion, true) + std::to_string(p.life) + " " +
-            world_text::colour(p.glyph.colour) + " ",
-        static_cast<int>(p.motion.heading));
-  }
-  return world_text::runs(things);
-}
-
 // The bullets of a list as "count x behaviour x,y speed/headings|".
 inline std::string bullets_text(const EntityList<Bullet>& list) {
   const std::pair<BulletBehaviour, const char*> names[] = {
