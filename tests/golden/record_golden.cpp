@@ -36,9 +36,11 @@ void record_level() {
   session_record_stop();
 }
 
-// From the title menu to QUIT, on a short table that any points enter and
-// with a joystick plugged in for the controller's remapping.
+// From the title menu to QUIT, on a short table that any points enter, with
+// a joystick plugged in for the controller's remapping and the shots in the
+// bullet colour mode, which the level's run never plays.
 void record_session() {
+  settings.bullet_colour_mode = 1;
   files_memory_put(score_table_path(), {});
   for (auto [score, name] : {std::pair{50000, "ACE"}, {20, "BOB"}, {10, "CAT"}}) {
     Score row{.score = score, .hits = score / 100};
