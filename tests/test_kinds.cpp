@@ -3,6 +3,7 @@
 #include "enemies/drone.h"
 #include "enemies/enemy.h"
 #include "fx/bullet.h"
+#include "fx/explosions.h"
 #include "fx/shell.h"
 #include "tests/harness.h"
 #include "tests/world_text.h"
@@ -44,8 +45,8 @@ TEST_F(Kinds, AShellFiredAtSpeedOneBurstsInItsSpawnCallOnly) {
   EXPECT_EQ(bullets_text(world.enemy_bullets), "1x? 10,10 0/360|8x? 10,10 35/0..315|");
 }
 
-// Reaped only below 0 hit points, a plasma drone bursting in white (seed 4242
-// draws 1 of 0..4).
+// Reaped only below 0 hit points, a plasma drone bursting in white at its cell, its sound panned
+// there (seed 4242 draws 1 of 0..4).
 TEST_F(Kinds, DronesAreReapedOnlyBelowZeroHpAndAPlasmaOneBurstsInWhite) {
   seed_random(4242);
   for (auto [pop, hp, left] : {std::tuple(0, 0, ""), std::tuple(2, -3, "plasma 20 7,30 w|7@7|")}) {
@@ -55,6 +56,10 @@ TEST_F(Kinds, DronesAreReapedOnlyBelowZeroHpAndAPlasmaOneBurstsInWhite) {
     drone.motion = motion_create(7, 30, 0, 0);
     sound_clear_played();
     EXPECT_EQ(drone_reap(drone, s), hp < 0);
-    EXPECT_EQ(effects_text(w) + sounds_text(), left) << "pop " << pop << " hp " << hp;
+    std::string effects;
+    for (const auto& e : w.explosions)
+      effects += (e->routine == effect_plasma ? "plasma " : "? ") + std::to_string(e->timer) +
+                 world_text::at(e->motion) + (e->colour == TCOD_white ? "w|" : "?|");
+    EXPECT_EQ(effects + sounds_text(), left) << "pop " << pop << " hp " << hp;
   }
 }

@@ -1,15 +1,12 @@
 #pragma once
 // What a frame leaves behind, written as short text so that a table row can
-// state it in one string: particles, bullets, effects and the sounds played.
-
-#include <libtcod.h>
+// state it in one string: bullets and the sounds played.
 
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "fx/enemy_shots.h"
-#include "fx/explosions.h"
 #include "fx/player_shots.h"
 #include "game/records.h"
 #include "shell/sound.h"
@@ -21,16 +18,6 @@ std::string name(const std::pair<T, const char*> (&names)[N], T value, std::stri
   for (const auto& [named, text] : names)
     if (named == value) return text;
   return other;
-}
-
-// A colour as one letter when it is one the game names, else as "r,g,b".
-inline std::string colour(TCOD_color_t c) {
-  const std::pair<TCOD_color_t, const char*> names[] = {
-      {TCOD_red, "r"},    {TCOD_flame, "f"},  {TCOD_orange, "o"}, {TCOD_azure, "a"},
-      {TCOD_white, "w"},  {TCOD_green, "g"},  {TCOD_blue, "b"},   {TCOD_purple, "p"},
-      {TCOD_yellow, "y"}, {TCOD_silver, "s"}, {TCOD_magenta, "m"}};
-  return name(names, c,
-              std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b));
 }
 
 // Things in a row that share a key and do not turn back are written once, as
@@ -68,23 +55,6 @@ inline std::string bullets_text(const EntityList<Bullet>& list) {
         static_cast<int>(b->motion.heading));
   }
   return world_text::runs(things);
-}
-
-// The listed effects as "routine timer x,y colour|", or only "routine timer|".
-inline std::string effects_text(const World& world, bool where = true) {
-  const std::pair<EffectRoutine, const char*> names[] = {
-      {effect_nothing, "nothing"},       {effect_player_death, "death"},
-      {effect_player_hit, "hit"},        {effect_fireball, "fireball"},
-      {effect_plasma, "plasma"},         {effect_drone_pop, "pop"},
-      {effect_charged_burst, "charged"}, {effect_missile_pop, "missile"},
-      {effect_azure_flash, "flash"},     {effect_big_burst, "big"},
-      {effect_boss_chain, "chain"}};
-  std::string out;
-  for (const auto& e : world.explosions) {
-    out += world_text::name(names, e->routine, "?") + " " + std::to_string(e->timer) +
-           (where ? world_text::at(e->motion) + world_text::colour(e->colour) : "") + "|";
-  }
-  return out;
 }
 
 // The sounds played since the record was last cleared, as "effect@column|" when panned (columns
