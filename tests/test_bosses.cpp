@@ -6,7 +6,6 @@
 #include "enemies/midboss.h"
 #include "enemies/waves.h"
 #include "fx/enemy_shots.h"
-#include "fx/missile.h"
 #include "fx/shell.h"
 #include "game/director.h"
 #include "tests/harness.h"
@@ -49,10 +48,6 @@ class Bosses : public GameTest {
       if (what == kind)
         out += (out.empty() ? "" : " ") + std::to_string(x) + "@" + std::to_string(heading);
     return out;
-  }
-  void expect_fired(BulletBehaviour kind,
-                    std::initializer_list<std::pair<int, const char*>> table) {
-    for (auto [at, expected] : table) EXPECT_EQ(fired(at, kind), expected) << "age " << at;
   }
   Enemy& at(size_t i) { return *world.enemies.at(i); }
 
@@ -119,7 +114,9 @@ TEST_F(Fortress, TheCoreFiresFourDiagonalShellsMoreOnceBothArmsAreGone) {
   run_to(300);
   for (EnemyThink kind : {kind_core_shield, kind_arm_left, kind_arm_right}) part(kind).hp = 0;
   run_to(900);
-  expect_fired(shell_quiet, {{800, "21@230"}, {840, "21@310"}, {850, "29@310"}, {890, "29@230"}});
+  for (auto [at, shells] :
+       {std::pair(800, "21@230"), {840, "21@310"}, {850, "29@310"}, {890, "29@230"}})
+    EXPECT_EQ(fired(at, shell_quiet), shells) << "age " << at;
   size_t turret_fire = 0;
   for (const auto& [at, shots] : log)
     turret_fire += std::ranges::count(shots, +bullet_aimed, [](auto& s) { return std::get<2>(s); });

@@ -2,7 +2,6 @@
 
 #include "enemies/enemy.h"
 #include "fx/bullet.h"
-#include "fx/effect.h"
 #include "fx/enemy_shots.h"
 #include "fx/explosions.h"
 #include "fx/missile.h"
