@@ -21,8 +21,7 @@ struct Recorder {
   Replay replay;
   ReplayGame game;
   bool write_failed = false;
-  bool whole_session = false;
-  int64_t first_flush = 0;
+  int64_t first_flush = 0;  // of a whole session
 };
 
 struct Checker {
@@ -174,7 +173,6 @@ void session_record_whole(const std::string& path, uint32_t seed) {
   recorder = Recorder{};
   recorder.path = path;
   recorder.seed = seed;
-  recorder.whole_session = true;
   record_start();
   recorder.game.whole_session = true;
   recorder.first_flush = platform_frame();
@@ -183,10 +181,10 @@ void session_record_whole(const std::string& path, uint32_t seed) {
 
 void session_record_stop() {
   trace_watch(nullptr);
-  if (!recorder.whole_session) return;
+  // Only a whole session is still open here: a game's ended with the game.
+  if (!recorder.game.whole_session) return;
   recorder.game.game_frames = static_cast<uint32_t>(platform_frame() - recorder.first_flush);
   record_end();
-  recorder.whole_session = false;
 }
 
 const Replay& session_recorded() {

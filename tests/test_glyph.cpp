@@ -9,9 +9,8 @@
 #include "game/player.h"
 #include "tests/harness.h"
 
-// The golden runs play in full colour with bullets of one colour, so the two
-// colour modes are checked here; the hue cycle, the health colours and every
-// drawn colour are left to them.
+// The golden runs never play in monochrome, and only the session's shots use the bullet colour
+// mode; the hue cycle, the health colours and every other drawn colour are left to them.
 using Colours = GameTest;
 
 TEST_F(Colours, MonochromeDrawsWhiteTheShipsBodyIncludedAndNoFullHealthOnRecordReadsUnharmed) {

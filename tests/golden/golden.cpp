@@ -7,9 +7,9 @@
 #include <cstdlib>
 
 #include "game/globals.h"
+#include "game/trace.h"
 #include "shell/data_folder.h"
 #include "shell/files.h"
-#include "game/trace.h"
 #include "shell/platform.h"
 #include "shell/sound.h"
 #include "shell/startup.h"
