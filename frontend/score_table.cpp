@@ -5,8 +5,8 @@
 #include <cstring>
 #include <string>
 
-#include "shell/files.h"
 #include "shell/data_folder.h"
+#include "shell/files.h"
 
 namespace {
 
@@ -30,13 +30,13 @@ void encode(const Score& score, uint8_t* row) {
 }
 
 // Best first, at most 20 rows, written whole or not at all.
-void write_table(std::vector<Score> rows) {
+bool write_table(std::vector<Score> rows) {
   std::stable_sort(rows.begin(), rows.end(),
                    [](const Score& a, const Score& b) { return a.score > b.score; });
   if (rows.size() > kScoreTableRows) rows.resize(kScoreTableRows);
   std::vector<uint8_t> bytes(rows.size() * kRowSize);
   for (size_t i = 0; i < rows.size(); ++i) encode(rows[i], bytes.data() + i * kRowSize);
-  file_replace(score_table_path(), bytes.data(), bytes.size());
+  return file_replace(score_table_path(), bytes.data(), bytes.size());
 }
 
 }  // namespace
@@ -65,19 +65,19 @@ bool score_qualifies(const Score& score) {
   return ahead < kScoreTableRows;
 }
 
-void score_table_sort() {
-  write_table(score_table_read());
+bool score_table_sort() {
+  return write_table(score_table_read());
 }
 
-void score_table_add(const Score& score) {
+bool score_table_add(const Score& score) {
   // Appending to the file itself would put the row after an incomplete tail,
   // out of step with the rows; the new table is written whole instead.
   auto rows = score_table_read();
   rows.push_back(score);
-  write_table(std::move(rows));
+  return write_table(std::move(rows));
 }
 
-void score_table_write_defaults() {
+bool score_table_write_defaults() {
   // One write of the whole table: twenty adds would leave a partial table,
   // which start-up never completes, if the game were killed between them.
   constexpr int kStep = 5000;
@@ -93,7 +93,7 @@ void score_table_write_defaults() {
   row.hits = 100;
   std::memcpy(row.name, "ZAP", 4);
   rows.push_back(row);
-  write_table(std::move(rows));
+  return write_table(std::move(rows));
 }
 
 bool score_table_empty() {

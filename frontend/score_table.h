@@ -20,11 +20,13 @@ std::string score_table_path();
 std::vector<Score> score_table_read();
 // Whether the result may enter the table.
 bool score_qualifies(const Score& score);
+// The writers below return false when the file could not be written (it is
+// then left as it was).
 // Rewrites the file best first, keeping the first 20 rows.
-void score_table_sort();
+bool score_table_sort();
 // Adds the result and rewrites the table.
-void score_table_add(const Score& score);
+bool score_table_add(const Score& score);
 // The table a new installation starts with: "ZAP" at 100000, then 95000 down to 5000.
-void score_table_write_defaults();
+bool score_table_write_defaults();
 // True when the file is missing or holds nothing.
 bool score_table_empty();

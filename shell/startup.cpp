@@ -27,10 +27,7 @@ void startup_score_file() {
   if (head && !head->empty()) return;
   std::error_code ignored;
   bool unreadable = !head && !files_in_memory() && std::filesystem::exists(path, ignored);
-  if (!unreadable) {
-    score_table_write_defaults();
-    if (!score_table_empty()) return;
-  }
+  if (!unreadable && score_table_write_defaults()) return;
   data_folder_keep_in_memory(path + " cannot be " + (unreadable ? "read" : "written"));
   if (score_table_empty()) score_table_write_defaults();
 }
