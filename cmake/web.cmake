@@ -40,15 +40,14 @@ else()
     BUILD_BYPRODUCTS ${EV_NATIVE}/terminal/terminal.png)
 endif()
 
-# The game's sources, as the desktop build takes them, with the one file of
-# the page's own (shell/page.cpp).
-file(GLOB EV_SOURCES CONFIGURE_DEPENDS
-  shell/*.cpp game/*.cpp enemies/*.cpp fx/*.cpp frontend/*.cpp)
-list(REMOVE_ITEM EV_SOURCES ${CMAKE_SOURCE_DIR}/shell/main.cpp)
-add_library(ember_core STATIC ${EV_SOURCES})
-target_include_directories(ember_core PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(ember_core PUBLIC ev_libtcod ev_sdl2_mixer ev_sdl2)
-target_compile_options(ember_core PUBLIC
+# The game's libraries, as the desktop build has them, with the one file of
+# the page's own (shell/page.cpp) among the files'.
+set(EV_TCOD ev_libtcod)
+set(EV_SDL2 ev_sdl2)
+set(EV_SDL2_MIXER ev_sdl2_mixer)
+include(cmake/libraries.cmake)
+# Every library and program above them.
+target_compile_options(ember_files PUBLIC
   "SHELL:-include ${CMAKE_SOURCE_DIR}/cmake/web_bit_cast.h")
 
 # Linked for a page and for node alike: every screen of the game is a loop

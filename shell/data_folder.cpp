@@ -1,6 +1,5 @@
 #include "shell/data_folder.h"
 
-#include <SDL.h>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -9,19 +8,20 @@
 #include <filesystem>
 
 #include "shell/files.h"
-#include "shell/platform.h"
 
 namespace {
 
-// SDL_GetPrefPath gives $XDG_DATA_HOME/ember-vortex/ (~/.local/share/ember-vortex/).
+// $XDG_DATA_HOME/ember-vortex/ (~/.local/share/ember-vortex/).
 constexpr const char* kPerUserFolder = "ember-vortex";
 constexpr size_t kSeedLimit = size_t{1} << 20;
 constexpr const char* kDataFiles[] = {kSettingsFile, kControlsFile, kScoreFile};
 
 std::string chosen;  // empty: beside the game
 
+DataFolderSource source{};  // the platform's, given as the program starts
+
 std::string beside_the_game() {
-  return platform_asset_path("data/");
+  return source.beside();
 }
 
 // Writable means a file can really be made there: permissions alone say
@@ -47,17 +47,6 @@ void seed(const std::string& from, const std::string& to) {
   }
 }
 
-std::string per_user_folder() {
-  // A relative or empty XDG_DATA_HOME is to be ignored; SDL would take it as
-  // it stands and make the folder under / or the working directory.
-  const char* xdg = std::getenv("XDG_DATA_HOME");
-  if (xdg && xdg[0] != '/') unsetenv("XDG_DATA_HOME");
-  char* path = SDL_GetPrefPath(nullptr, kPerUserFolder);
-  std::string folder = path ? path : "";
-  SDL_free(path);
-  return folder;
-}
-
 }  // namespace
 
 std::string data_folder() {
@@ -73,7 +62,7 @@ DataHome data_folder_choose() {
   std::error_code ignored;
   bool installed = std::filesystem::exists(beside_the_game() + kInstalledMark, ignored);
   if (!installed && writable(beside_the_game())) return DataHome::beside;
-  std::string per_user = per_user_folder();
+  std::string per_user = source.per_user(kPerUserFolder);
   if (!per_user.empty() && writable(per_user)) {
     seed(beside_the_game(), per_user);
     chosen = per_user;
@@ -95,6 +84,10 @@ void data_folder_keep_in_memory(const std::string& why) {
   files_memory_begin(folder);
   for (auto& [path, bytes] : found) files_memory_put(path, std::move(bytes));
   std::fprintf(stderr, "ember_vortex: %s; scores and settings will not be kept\n", why.c_str());
+}
+
+void data_folder_ask(DataFolderSource asked) {
+  source = asked;
 }
 
 void data_folder_reset() {

@@ -26,3 +26,13 @@ DataHome data_folder_choose();
 void data_folder_keep_in_memory(const std::string& why);
 // Back to data/ beside the game, out of memory (tests).
 void data_folder_reset();
+
+// Where the data folder looks: data/ beside the game (with a trailing slash),
+// and the per-user folder of a name ("" when there is none). The platform
+// answers as any program linking it starts; these files link no SDL, so a
+// program without the platform (a fuzz target) answers itself.
+struct DataFolderSource {
+  std::string (*beside)();
+  std::string (*per_user)(const char* name);
+};
+void data_folder_ask(DataFolderSource source);

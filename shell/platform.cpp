@@ -6,12 +6,14 @@
 #include <array>
 #include <bitset>
 #include <cctype>
+#include <cstdlib>
 #include <cstring>
 #include <deque>
 #include <memory>
 #include <set>
 #include <utility>
 
+#include "shell/data_folder.h"
 #include "shell/page.h"
 #include "shell/platform_state.h"
 #include "shell/settings.h"
@@ -413,6 +415,25 @@ void platform_set_base_path(std::string folder) {
 std::string platform_asset_path(const std::string& relative) {
   return platform_base_path() + relative;
 }
+
+std::string platform_per_user_path(const char* name) {
+  // A relative or empty XDG_DATA_HOME is to be ignored; SDL would take it as
+  // it stands and make the folder under / or the working directory.
+  const char* xdg = std::getenv("XDG_DATA_HOME");
+  if (xdg && xdg[0] != '/') unsetenv("XDG_DATA_HOME");
+  char* path = SDL_GetPrefPath(nullptr, name);
+  std::string folder = path ? path : "";
+  SDL_free(path);
+  return folder;
+}
+
+namespace {
+// The data folder's files link no SDL: they ask the platform for its folders.
+[[maybe_unused]] const bool data_folder_answered = [] {
+  data_folder_ask({[] { return platform_asset_path("data/"); }, platform_per_user_path});
+  return true;
+}();
+}  // namespace
 
 void platform_joystick_open() {
   SDL_Init(SDL_INIT_JOYSTICK);

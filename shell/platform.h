@@ -24,6 +24,9 @@
 const std::string& platform_base_path();
 void platform_set_base_path(std::string folder);  // tools and tests
 std::string platform_asset_path(const std::string& relative);
+// The player's own folder of that name, made if need be, with a trailing
+// slash ($XDG_DATA_HOME/name/); "" when there is none.
+std::string platform_per_user_path(const char* name);
 
 // --- Start-up ---
 void platform_joystick_open();  // SDL_Init(JOYSTICK) and the first joystick, failures ignored

@@ -10,7 +10,6 @@
 
 #include "shell/data_folder.h"
 #include "shell/files.h"
-#include "shell/platform.h"
 
 #define FUZZ_CHECK(condition)                                                      \
   do {                                                                             \
@@ -22,7 +21,8 @@
 
 // A folder that does not exist, lest a path memory mode missed find real files.
 inline std::string fuzz_data_path(const std::string& name) {
-  platform_set_base_path("/nonexistent/ember_vortex_fuzz/");
+  data_folder_ask({[] { return std::string("/nonexistent/ember_vortex_fuzz/data/"); },
+                   [](const char*) { return std::string(); }});
   return data_path(name.c_str());
 }
 

@@ -9,6 +9,7 @@
 #include "frontend/score_table.h"
 #include "frontend/scoreboard.h"
 #include "game/screen.h"
+#include "shell/platform.h"
 #include "tests/fuzz/fuzz_files.h"
 
 namespace {
