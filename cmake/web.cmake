@@ -70,6 +70,7 @@ endfunction()
 # The page: our own index.html, script and style beside the game's files.
 set(EV_PAGE ${CMAKE_BINARY_DIR}/page)
 ev_web_program(ember_vortex shell/main.cpp)
+target_compile_definitions(ember_vortex PRIVATE EV_VERSION="${PROJECT_VERSION}")
 set_target_properties(ember_vortex PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${EV_PAGE})
 target_link_options(ember_vortex PRIVATE ${EV_WEB_LINK} -sENVIRONMENT=web -lidbfs.js
   "-sEXPORTED_RUNTIME_METHODS=[\"FS\"]"

@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr const char* kVersion = "Ember Vortex 0.1 (replay format 1)";
+constexpr const char* kVersion = "Ember Vortex " EV_VERSION " (replay format 1)";
 constexpr const char* kUsage =
     "usage: ember_vortex [--record FILE | --replay FILE [--headless]]\n"
     "  --record FILE   play, recording every game into FILE\n"
