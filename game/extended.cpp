@@ -6,12 +6,15 @@
 #include <limits>
 
 namespace {
-using Wide = unsigned __int128;
+// An extension gcc and clang (emscripten's too) share; -Wpedantic is told so.
+__extension__ typedef unsigned __int128 Wide;
 constexpr int kMantissaBits = 64;
 
 int bit_width(Wide bits) {
   const auto high = static_cast<uint64_t>(bits >> 64);
-  return high != 0 ? 64 + std::bit_width(high) : std::bit_width(static_cast<uint64_t>(bits));
+  const auto width =
+      high != 0 ? 64 + std::bit_width(high) : std::bit_width(static_cast<uint64_t>(bits));
+  return static_cast<int>(width);
 }
 
 // sign x bits x 2^exponent rounded to a 64-bit mantissa, ties to even.

@@ -41,7 +41,8 @@ std::optional<std::vector<uint8_t>> file_read(const std::string& path, size_t li
     auto found = memory.files.find(path);
     if (found == memory.files.end()) return std::nullopt;
     const auto& bytes = found->second;
-    return std::vector<uint8_t>(bytes.begin(), bytes.begin() + std::min(limit, bytes.size()));
+    auto end = bytes.begin() + static_cast<std::ptrdiff_t>(std::min(limit, bytes.size()));
+    return std::vector<uint8_t>(bytes.begin(), end);
   }
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) return std::nullopt;

@@ -76,8 +76,8 @@ TEST_F(BadFiles, TheGameStartsPlaysAndQuitsAndKeepsEveryReadableTable) {
     next_case();
     Case c(number);
     fs::remove_all(root);
-    const fs::path game = root / "game", data = game / "data", xdg = root / "xdg";
-    fs::create_directories(game);
+    const fs::path base = root / "game", data = base / "data", xdg = root / "xdg";
+    fs::create_directories(base);
     hand_over(root, true);
     // Data folder: missing, as the files say, or read-only; the per-user
     // folder possible or not.
@@ -88,14 +88,14 @@ TEST_F(BadFiles, TheGameStartsPlaysAndQuitsAndKeepsEveryReadableTable) {
         make_file(data / name, name, static_cast<Content>(c.pick(kContents)), c);
       }
     }
-    hand_over(game, folder != 3);
+    hand_over(base, folder != 3);
     if (folder != 0) hand_over(data, folder != 3);
     fs::create_directories(xdg);
     hand_over(xdg, c.pick(2) == 0);
     setenv("XDG_DATA_HOME", xdg.c_str(), 1);
 
     ASSERT_TRUE(getuid() != 0 || seteuid(kNobody) == 0);
-    platform_set_base_path(game.string());
+    platform_set_base_path(base.string());
     data_folder_reset();
     // The rows of a score file the player can read, up to the reader's limit.
     auto before = file_read((data / kScoreFile).string(), kScoreFileLimit);

@@ -95,11 +95,11 @@ TEST_F(Midboss, WingsShowDamageInTheirExhaustFromUnder3000AndFromUnder1500HitPoi
 // Its death leaves no time or health on the display; its scoring, and the wings
 // dying with it, are left to the golden run.
 TEST_F(Midboss, TheWaveEndsAfterTheBossDiesButNotBeforeFrame201) {
-  Stage stage{0, wave_midboss, &world};
+  Stage wave{0, wave_midboss, &world};  // run here, not by frame()
   int over_at = -1;
-  for (; stage.ticks <= 400 && over_at < 0; ++stage.ticks) {
-    if (wave_midboss(stage)) over_at = stage.ticks;
-    if (stage.ticks == 150) enemy_damage(*world.enemies.back(), 6000);
+  for (; wave.ticks <= 400 && over_at < 0; ++wave.ticks) {
+    if (wave_midboss(wave)) over_at = wave.ticks;
+    if (wave.ticks == 150) enemy_damage(*world.enemies.back(), 6000);
     frame();
   }
   EXPECT_EQ(std::tuple(over_at, game.boss_timer, game.boss_hp), std::tuple(201, 0, 0));

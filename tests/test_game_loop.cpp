@@ -38,7 +38,8 @@ TEST_F(GameLoop, AGameAfterAnotherTheLastContinueAndEscape) {
   int factor = 0, continued_at = 0, escape_at = 0, scoreboard = 0;
   platform_script_on_flush([&](int frame) {
     if (frame == kFirstPlayFrame) {
-      for (auto [x, y] : {std::pair{3, 30}, {40, 16}, {33, 23}, {28, 15}}) seen += cell_char(x, y);
+      for (auto [x, y] : {std::pair{3, 30}, {40, 16}, {33, 23}, {28, 15}})
+        seen += static_cast<char>(cell_char(x, y));
     }
     if (frame == kFirstPlayFrame + 1) factor = game.score_factor;
     if (frame == 80) game.continues_left = 1, game.player_alive = false, game.player_dead = true;

@@ -30,13 +30,13 @@ TEST_F(PlayerTest, WeaponsFireAboveTheirEnergyFloorsAndAChargedShotKeepsTheBombB
       {false, false, true,  99,  ""},  {false, false, true,  100, bomb},
       {true,  true,  true,  100, gun + charged}};
   // clang-format on
-  for (auto& [gun, charge, bomb, energy, fired] : cases) {
+  for (auto& [gun_held, charge, bomb_held, energy, fired] : cases) {
     auto player = ship(20, 40);
     std::tie(player->fire_held, player->charge_held, player->bomb_held, player->energy) =
-        std::tie(gun, charge, bomb, energy);
+        std::tie(gun_held, charge, bomb_held, energy);
     player_update(*player);
     EXPECT_EQ(bullets_text(world->player_bullets) + bullets_text(world->bomb_shots), fired)
-        << "energy " << energy << " bomb " << bomb;
+        << "energy " << energy << " bomb " << bomb_held;
   }
 }
 

@@ -56,7 +56,7 @@ TEST_F(Scoring, AdditionsMatchTheX87sLongDoubleInPlayAndAtTheEdges) {
   Score played;  // its multiplier steps as a game's does
   for (int draw = 0; draw < kDraws; ++draw) {
     Score score;
-    int factor = 1 + below(2);
+    int factor = 1 + static_cast<int>(below(2));
     int points = 0;
     if (draw % 3 == 0) {
       const int64_t step = below(20);
@@ -67,11 +67,11 @@ TEST_F(Scoring, AdditionsMatchTheX87sLongDoubleInPlayAndAtTheEdges) {
       else
         score_graze(played);
       score = {.score = static_cast<int32_t>(below(3'000'000)), .multiplier = played.multiplier};
-      points = 10 * below(1251);
+      points = 10 * static_cast<int>(below(1251));
     } else if (draw % 3 == 1) {
       // The clamp's bounds, signs, 16 and any finite double from 2^-100 to 2^40.
       const double multipliers[] = {16.0, 1 + 15 * std::ldexp(random() >> 11, -53),
-                                    std::ldexp(random() >> 11, below(140) - 153)};
+                                    std::ldexp(random() >> 11, static_cast<int>(below(140)) - 153)};
       score.score = any_int() >> below(32);
       score.multiplier = multipliers[below(3)];
       if (below(8) == 0) factor = any_int();
@@ -85,7 +85,7 @@ TEST_F(Scoring, AdditionsMatchTheX87sLongDoubleInPlayAndAtTheEdges) {
       int64_t k = (a - side) % a;  // K = -side / 2^52 modulo a: halve 52 times
       for (int i = 0; i < 52; ++i) k = (k % 2 == 0 ? k : k + a) / 2;
       const int64_t whole = k + a;
-      const auto mantissa = ((static_cast<__int128>(whole) << 52) + side) / a;
+      const auto mantissa = __extension__(((static_cast<__int128>(whole) << 52) + side) / a);
       const int sign = below(2) == 0 ? 1 : -1;
       factor = 1;
       points = static_cast<int>(sign * a);

@@ -90,7 +90,7 @@ TEST_P(Font, EveryCodeShowsItsOwnCharacterAndLibtcodOpensA50By70ConsoleWithIt) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, Font, ::testing::ValuesIn(kFontCases),
-                         [](const auto& info) { return "cell" + std::to_string(info.param.cell); });
+                         [](const auto& font) { return "cell" + std::to_string(font.param.cell); });
 
 }  // namespace
 }  // namespace assettest

@@ -31,7 +31,9 @@ int main() {
       XWindowChanges changes{
           request.x,     request.y,     request.width, request.height, request.border_width,
           request.above, request.detail};
-      XConfigureWindow(display, request.window, request.value_mask, &changes);
+      // The request's mask holds only the window's own bits, which fit Xlib's unsigned int.
+      XConfigureWindow(display, request.window, static_cast<unsigned>(request.value_mask),
+                       &changes);
     } else if (event.type == ClientMessage && event.xclient.message_type == state) {
       const XClientMessageEvent& message = event.xclient;
       if (static_cast<Atom>(message.data.l[1]) != fullscreen &&

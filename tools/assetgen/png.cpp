@@ -21,8 +21,8 @@ void put_chunk(std::string& out, std::string_view type, const std::string& data)
   put_be32(out, static_cast<std::uint32_t>(data.size()));
   const std::string body = std::string(type) + data;
   out += body;
-  put_be32(out, static_cast<std::uint32_t>(
-                    crc32(0, reinterpret_cast<const Bytef*>(body.data()), body.size())));
+  put_be32(out, static_cast<std::uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(body.data()),
+                                                 static_cast<uInt>(body.size()))));
 }
 
 }  // namespace

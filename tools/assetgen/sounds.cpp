@@ -296,7 +296,7 @@ Samples lower_health() {  // three faster, higher, alternating beeps: more urgen
   Samples out;
   constexpr std::array<double, 3> kNotes = {1568.0, 1175.0, 1568.0};
   for (std::size_t i = 0; i < kNotes.size(); ++i) {
-    mix_in(out, beep(Wave::kSaw, kNotes[i], 0.075, 5000.0), 1.0, 0.105 * i);
+    mix_in(out, beep(Wave::kSaw, kNotes[i], 0.075, 5000.0), 1.0, 0.105 * static_cast<double>(i));
   }
   return out;
 }

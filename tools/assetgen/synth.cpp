@@ -93,11 +93,13 @@ void fade_edges(Samples& samples, double fade_in_seconds, double fade_out_second
   const auto fade_out = std::min(n, static_cast<std::size_t>(fade_out_seconds * kSampleRate));
   // Both ends reach exactly zero: the first and the last sample are silent.
   for (std::size_t i = 0; i < fade_in; ++i) {
-    const double w = 0.5 - 0.5 * std::cos(std::numbers::pi * i / fade_in);
+    const double w = 0.5 - 0.5 * std::cos(std::numbers::pi * static_cast<double>(i) /
+                                          static_cast<double>(fade_in));
     samples[i] = static_cast<float>(samples[i] * w);
   }
   for (std::size_t i = 0; i < fade_out; ++i) {
-    const double w = 0.5 - 0.5 * std::cos(std::numbers::pi * i / fade_out);
+    const double w = 0.5 - 0.5 * std::cos(std::numbers::pi * static_cast<double>(i) /
+                                          static_cast<double>(fade_out));
     samples[n - 1 - i] = static_cast<float>(samples[n - 1 - i] * w);
   }
 }
@@ -116,7 +118,7 @@ double rms(const Samples& samples) {
   if (samples.empty()) return 0.0;
   double sum = 0.0;
   for (float s : samples) sum += double(s) * s;
-  return std::sqrt(sum / samples.size());
+  return std::sqrt(sum / static_cast<double>(samples.size()));
 }
 
 double peak(const Samples& samples) {
