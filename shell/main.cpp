@@ -5,12 +5,12 @@
 #include <string>
 
 #include "frontend/title_menu.h"
+#include "shell/replay.h"
 #include "shell/session.h"
 #include "shell/startup.h"
 
 namespace {
 
-constexpr const char* kVersion = "Ember Vortex " EV_VERSION " (replay format 1)";
 constexpr const char* kUsage =
     "usage: ember_vortex [--record FILE | --replay FILE [--headless]]\n"
     "  --record FILE   play, recording every game into FILE\n"
@@ -62,7 +62,8 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (options.version) {
-    std::puts(kVersion);
+    // The format a recording made now is written in.
+    std::printf("Ember Vortex %s (replay format %u)\n", EV_VERSION, kReplayVersion);
     return 0;
   }
   if (!options.replay.empty()) return session_replay_main(options.replay, options.headless);

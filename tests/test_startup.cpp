@@ -24,7 +24,7 @@ TEST_F(Program, AnswersLikeACommandLineProgramAndSaysWhyItCannotStart) {
     std::string env = "SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy";
   } cases[] = {
       {"--help", 0, "usage: ember_vortex", ""},
-      {"--version", 0, "Ember Vortex", ""},
+      {"--version", 0, "Ember Vortex " EV_VERSION " (replay format 2)\n", ""},
       {"--bogus", 2, "", "usage: ember_vortex"},
       {"--record", 2, "", "usage: ember_vortex"},
       {"--headless", 2, "", "usage: ember_vortex"},
