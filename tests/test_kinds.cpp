@@ -5,6 +5,7 @@
 #include "fx/bullet.h"
 #include "fx/explosions.h"
 #include "fx/shell.h"
+#include "shell/random.h"
 #include "tests/harness.h"
 #include "tests/world_rows.h"
 
@@ -50,7 +51,7 @@ TEST_F(Kinds, AShellFiredAtSpeedOneBurstsInItsSpawnCallOnly) {
 // Reaped only below 0 hit points, a plasma drone bursting in white at its cell, its sound panned
 // there (seed 4242 draws the second of the five small explosions).
 TEST_F(Kinds, DronesAreReapedOnlyBelowZeroHpAndAPlasmaOneBurstsInWhite) {
-  seed_random(4242);
+  random_seed(4242);
   const struct {
     const char* name;
     int pop, hp;
