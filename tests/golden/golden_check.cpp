@@ -68,17 +68,16 @@ std::string glyph_text(int ch) {
 std::string flush_text(int flush, const std::vector<SoundPlay>& heard) {
   std::string text = "golden_check: the first flush that parts is " + std::to_string(flush) +
                      "; fade " + std::to_string(TCOD_console_get_fade()) + "; sounds:";
+  char line[48];
   for (const SoundPlay& play : heard) {
-    text += " " + std::to_string(play.effect);
-    if (play.panned)
-      text += " (left " + std::to_string(play.panning.left) + " right " +
-              std::to_string(play.panning.right) + ")";
+    std::snprintf(line, sizeof line, play.panned ? " %d (left %d right %d)" : " %d", play.effect,
+                  play.panning.left, play.panning.right);
+    text += line;
   }
   text += heard.empty() ? " none; it drew:\n" : "; it drew:\n";
-  char number[16];
   for (int y = 0; y < TCOD_console_get_height(nullptr); ++y) {
-    std::snprintf(number, sizeof number, "  %2d |", y);
-    text += number;
+    std::snprintf(line, sizeof line, "  %2d |", y);
+    text += line;
     for (int x = 0; x < TCOD_console_get_width(nullptr); ++x)
       text += glyph_text(TCOD_console_get_char(nullptr, x, y));
     text += "|\n";
