@@ -93,10 +93,6 @@ ProgramRun run_game_program(const std::string& args, const std::string& env) {
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, read_file(out), read_file(err)};
 }
 
-void seed_random(uint32_t seed) {
-  random_seed(seed);
-}
-
 void GameTest::SetUp() {
   platform_set_base_path(test_folder());
   std::error_code ignored;
@@ -108,7 +104,7 @@ void GameTest::SetUp() {
   controls_set_defaults();
   input_reset();
   game = GameGlobals{};
-  seed_random(12345);
+  random_seed(12345);
   reset_console();
   sound_record(true);
 }

@@ -34,9 +34,6 @@ class GameTest : public ::testing::Test {
   void TearDown() override;
 };
 
-// Seeds libtcod's default generator, which every random draw of the game uses.
-void seed_random(uint32_t seed);
-
 // The folder the game takes for the one beside its executable (data/ lives here).
 const std::string& test_folder();
 std::string data_file(const std::string& name);
@@ -67,11 +64,5 @@ std::string screen_text(int x, int y, int length);
 // Scripted keys: a stroke's press or release event, holding the key meanwhile.
 void press_key(TCOD_keycode_t vk, int c = 0);
 void release_key(TCOD_keycode_t vk, int c = 0);
-inline void press_char(int c) {
-  press_key(TCODK_CHAR, c);
-}
-inline void release_char(int c) {
-  release_key(TCODK_CHAR, c);
-}
 
 std::ostream& operator<<(std::ostream& out, const TCOD_color_t& colour);

@@ -49,28 +49,45 @@ class Collisions : public GameTest {
 };
 
 TEST_F(Collisions, BulletsHitTheShipsPreviousCellTooButMissilesOnlyItsOwn) {
-  for (auto [list, shield] :
-       {std::pair(&World::enemy_bullets, 80), std::pair(&World::enemy_missiles, 100)}) {
+  const struct {
+    const char* name;
+    EntityList<Bullet> World::*list;
+    int shield;
+  } rows[] = {
+      {.name = "a bullet", .list = &World::enemy_bullets, .shield = 80},
+      {.name = "a missile", .list = &World::enemy_missiles, .shield = 100},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
     fresh();
-    shot(world.*list, 20, 41, 5, 1);
+    shot(world.*row.list, 20, 41, 5, 1);
     run_collisions(world, ship, score);
-    EXPECT_EQ(ship.shield, shield);
+    EXPECT_EQ(ship.shield, row.shield);
   }
 }
 
 TEST_F(Collisions, ASecondTouchInAFrameCostsNothingButClearsTheFireAndADeathEndsDoubleScore) {
-  for (auto [hit_before, shield, left, doubled] :
-       {std::tuple{true, 100, 100, 300}, {false, 20, 0, 0}}) {
+  const struct {
+    const char* name;
+    bool hit_before;
+    int shield, left, doubled;  // shield before and after, double score left
+  } rows[] = {
+      {.name = "second touch", .hit_before = true, .shield = 100, .left = 100, .doubled = 300},
+      {.name = "a death", .hit_before = false, .shield = 20, .left = 0, .doubled = 0},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
     fresh();
-    std::tie(ship.shield, ship.hit_this_frame, game.double_score_timer) =
-        std::tuple(shield, hit_before, 300);
+    ship.shield = row.shield;
+    ship.hit_this_frame = row.hit_before;
+    game.double_score_timer = 300;
     shot(world.enemy_bullets, 20, 40, 5, 1);
     shot(world.enemy_bullets, 3, 3, 5, 1);
     run_collisions(world, ship, score);
     world_update(world, score);
-    EXPECT_EQ(std::tuple(ship.shield, game.double_score_timer, world.enemy_bullets.size()),
-              std::tuple(left, doubled, size_t{0}))
-        << hit_before;
+    EXPECT_EQ(ship.shield, row.left);
+    EXPECT_EQ(game.double_score_timer, row.doubled);
+    EXPECT_EQ(world.enemy_bullets.size(), 0u);
   }
 }
 

@@ -29,13 +29,13 @@ using GameLoop = GameTest;
 // Nothing of a previous game carries over, not its double score; with the stars off there are
 // none where seed 12345 draws them: (3, 30), (40, 16), (33, 23), (28, 15). A death with points and
 // the last continue: the name given up with Escape, the continue taken, play goes on from 0.
-// Escape then goes to the game-over art and the scoreboard 300 frames on, asking no name for the
-// new points and offering no continue.
+// Escape then goes to the game-over art and the scoreboard, asking no name for the new points and
+// offering no continue; how long the art stays shows in the golden runs.
 TEST_F(GameLoop, AGameAfterAnotherTheLastContinueAndEscape) {
   settings.stars = 0;
   game.double_score_timer = 120;
   std::string seen;
-  int factor = 0, continued_at = 0, escape_at = 0, scoreboard = 0;
+  int factor = 0, continued_at = 0, scoreboard = 0;
   platform_script_on_flush([&](int frame) {
     if (frame == kFirstPlayFrame) {
       for (auto [x, y] : {std::pair{3, 30}, {40, 16}, {33, 23}, {28, 15}})
@@ -49,12 +49,12 @@ TEST_F(GameLoop, AGameAfterAnotherTheLastContinueAndEscape) {
       tap(TCODK_ENTER), continued_at = frame;
     if (continued_at != 0 && frame == continued_at + 2)
       seen += " " + screen_text(12, 62, 10) + " " + std::to_string(game.continues_left);
-    if (continued_at != 0 && frame == continued_at + 150)
-      press_key(TCODK_ESCAPE), escape_at = frame;
+    if (continued_at != 0 && frame == continued_at + 150) press_key(TCODK_ESCAPE);
     if (scoreboard == 0 && screen_text(13, 18, 4) == "RANK") scoreboard = frame;
     if (scoreboard != 0 || frame > 3000) platform_script_close_window();
   });
   game_play(kill_now_and_then);
-  EXPECT_EQ(std::tuple(seen, factor, scoreboard - escape_at, score_table_read().size()),
-            std::tuple(std::string("     name entry, 0000000000 0"), 1, 300, 0u));
+  EXPECT_NE(scoreboard, 0);
+  EXPECT_EQ(std::tuple(seen, factor, score_table_read().size()),
+            std::tuple(std::string("     name entry, 0000000000 0"), 1, 0u));
 }

@@ -87,8 +87,8 @@ TEST_F(Edges, EachReaderSeesItsOwnKeysAndButtonsEvenATapBetweenTwoSamples) {
 
 TEST_F(Edges, RemappedKeysAreTheOnesReadAndUnmappableOnesReadUp) {
   // A stroke of q taken while fire was still on z is no press of fire on q.
-  press_char('q');
-  release_char('q');
+  press_key(TCODK_CHAR, 'q');
+  release_key(TCODK_CHAR, 'q');
   next_frame(2);
   EXPECT_EQ(read_fire(), -1);
   next_frame();

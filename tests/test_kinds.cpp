@@ -5,8 +5,9 @@
 #include "fx/bullet.h"
 #include "fx/explosions.h"
 #include "fx/shell.h"
+#include "shell/random.h"
 #include "tests/harness.h"
-#include "tests/world_text.h"
+#include "tests/world_rows.h"
 
 // The kinds', drones' and shells' ordinary flight and fire are left to the
 // golden runs; these are the rows, speeds, hit points and lost ships they never
@@ -42,24 +43,42 @@ TEST_F(Kinds, AShellFiredAtSpeedOneBurstsInItsSpawnCallOnly) {
   World world;
   enemy_bullet_spawn(10, 10, 1, 0, shell_eight, world);
   bullet_tick(*world.enemy_bullets.at(0));
-  EXPECT_EQ(bullets_text(world.enemy_bullets), "1x? 10,10 0/360|8x? 10,10 35/0..315|");
+  const std::vector<ShotRun> shell_and_burst = {{"?", 10, 10, 0, 1, 360, 360},
+                                                {"?", 10, 10, 35, 8, 0, 315}};
+  EXPECT_EQ(shot_runs(world.enemy_bullets), shell_and_burst);
 }
 
 // Reaped only below 0 hit points, a plasma drone bursting in white at its cell, its sound panned
-// there (seed 4242 draws 1 of 0..4).
+// there (seed 4242 draws the second of the five small explosions).
 TEST_F(Kinds, DronesAreReapedOnlyBelowZeroHpAndAPlasmaOneBurstsInWhite) {
-  seed_random(4242);
-  for (auto [pop, hp, left] : {std::tuple(0, 0, ""), std::tuple(2, -3, "plasma 20 7,30 w|7@7|")}) {
+  random_seed(4242);
+  const struct {
+    const char* name;
+    int pop, hp;
+    size_t bursts;
+    std::vector<Heard> heard = {};
+  } rows[] = {
+      {.name = "at 0 hp", .pop = 0, .hp = 0, .bursts = 0},
+      {.name = "plasma below 0",
+       .pop = 2,
+       .hp = -3,
+       .bursts = 1,
+       .heard = {{SFX_SMALL_EXP1 + 1, 7}}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
     World w;
     Score s;
-    Drone drone{.hp = hp, .world = &w, .pop = pop, .score = 0, .motion = {}, .glyph = {}};
+    Drone drone{.hp = row.hp, .world = &w, .pop = row.pop, .score = 0, .motion = {}, .glyph = {}};
     drone.motion = motion_create(7, 30, 0, 0);
     sound_clear_played();
-    EXPECT_EQ(drone_reap(drone, s), hp < 0);
-    std::string effects;
-    for (const auto& e : w.explosions)
-      effects += (e->routine == effect_plasma ? "plasma " : "? ") + std::to_string(e->timer) +
-                 world_text::at(e->motion) + (e->colour == TCOD_white ? "w|" : "?|");
-    EXPECT_EQ(effects + sounds_text(), left) << "pop " << pop << " hp " << hp;
+    EXPECT_EQ(drone_reap(drone, s), row.hp < 0);
+    ASSERT_EQ(w.explosions.size(), row.bursts);
+    for (const auto& e : w.explosions) {
+      EXPECT_EQ(std::tuple(e->routine, e->timer, e->motion.x, e->motion.y),
+                std::tuple(+effect_plasma, 20, 7, 30));
+      EXPECT_EQ(e->colour, TCOD_white);
+    }
+    EXPECT_EQ(sounds_heard(), row.heard);
   }
 }

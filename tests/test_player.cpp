@@ -1,7 +1,7 @@
 #include "game/player.h"
 
 #include "tests/harness.h"
-#include "tests/world_text.h"
+#include "tests/world_rows.h"
 
 // The ship's flight, looks, costs and timers are left to the golden runs, which never drain its
 // energy to a weapon's floor nor fly it to the play field's edges.
@@ -20,39 +20,59 @@ class PlayerTest : public GameTest {
 
 // The slots run gun, charged shot, bomb: a charged shot keeps a bomb held with it back.
 TEST_F(PlayerTest, WeaponsFireAboveTheirEnergyFloorsAndAChargedShotKeepsTheBombBack) {
-  const std::string gun = "1xside 19,40 100/270|1xcentre 20,40 100/270|1xside 21,40 100/270|";
-  const std::string charged = "1xcharged 20,40 85/270|", bomb = "360xbomb 20,40 100/0..359|";
-  // clang-format off
-  const std::tuple<bool, bool, bool, int, std::string> cases[] = {
-      // gun, charge, bomb held, energy; shots
-      {true,  false, false, 4,   ""},  {true,  false, false, 5,   gun},
-      {false, true,  false, 13,  ""},  {false, true,  false, 14,  charged},
-      {false, false, true,  99,  ""},  {false, false, true,  100, bomb},
-      {true,  true,  true,  100, gun + charged}};
-  // clang-format on
-  for (auto& [gun_held, charge, bomb_held, energy, fired] : cases) {
+  const ShotRun charged = {"charged", 20, 40, 85, 1, 270, 270};
+  const ShotRun bomb = {"bomb", 20, 40, 100, 360, 0, 359};
+  const std::vector<ShotRun> gun = {{"side", 19, 40, 100, 1, 270, 270},
+                                    {"centre", 20, 40, 100, 1, 270, 270},
+                                    {"side", 21, 40, 100, 1, 270, 270}};
+  std::vector<ShotRun> all = gun;
+  all.push_back(charged);
+  const struct {
+    const char* name;
+    bool gun = false, charge = false, bomb = false;
+    int energy;
+    std::vector<ShotRun> shots = {};
+  } rows[] = {
+      {.name = "gun below 5", .gun = true, .energy = 4},
+      {.name = "gun at 5", .gun = true, .energy = 5, .shots = gun},
+      {.name = "charged below 14", .charge = true, .energy = 13},
+      {.name = "charged at 14", .charge = true, .energy = 14, .shots = {charged}},
+      {.name = "bomb below 100", .bomb = true, .energy = 99},
+      {.name = "bomb at 100", .bomb = true, .energy = 100, .shots = {bomb}},
+      {.name = "all three", .gun = true, .charge = true, .bomb = true, .energy = 100, .shots = all},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
     auto player = ship(20, 40);
-    std::tie(player->fire_held, player->charge_held, player->bomb_held, player->energy) =
-        std::tie(gun_held, charge, bomb_held, energy);
+    player->fire_held = row.gun;
+    player->charge_held = row.charge;
+    player->bomb_held = row.bomb;
+    player->energy = row.energy;
     player_update(*player);
-    EXPECT_EQ(bullets_text(world->player_bullets) + bullets_text(world->bomb_shots), fired)
-        << "energy " << energy << " bomb " << bomb_held;
+    std::vector<ShotRun> fired = shot_runs(world->player_bullets);
+    for (const ShotRun& run : shot_runs(world->bomb_shots)) fired.push_back(run);
+    EXPECT_EQ(fired, row.shots);
   }
 }
 
 TEST_F(PlayerTest, TheShipStaysInsideColumnsOneTo48AndRowsOneTo58) {
-  // Keys held from a cell on an edge, and where the ship is after the frame.
-  const std::tuple<std::vector<TCOD_keycode_t>, int, int, int, int> cases[] = {
-      {{TCODK_UP, TCODK_RIGHT}, 48, 30, 48, 29},
-      {{TCODK_LEFT}, 1, 30, 1, 30},
-      {{TCODK_UP}, 25, 1, 25, 1},
-      {{TCODK_DOWN}, 25, 58, 25, 58}};
-  for (const auto& [keys, x0, y0, x, y] : cases) {
-    auto player = ship(x0, y0);
-    for (auto k : keys) press_key(k);
+  const struct {
+    const char* name;
+    std::vector<TCOD_keycode_t> keys;
+    std::pair<int, int> from, to;
+  } rows[] = {
+      {.name = "up right, edge", .keys = {TCODK_UP, TCODK_RIGHT}, .from = {48, 30}, .to = {48, 29}},
+      {.name = "left, left edge", .keys = {TCODK_LEFT}, .from = {1, 30}, .to = {1, 30}},
+      {.name = "up, top", .keys = {TCODK_UP}, .from = {25, 1}, .to = {25, 1}},
+      {.name = "down, bottom", .keys = {TCODK_DOWN}, .from = {25, 58}, .to = {25, 58}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    auto player = ship(row.from.first, row.from.second);
+    for (auto k : row.keys) press_key(k);
     player_update(*player);
-    for (auto k : keys) release_key(k);
-    EXPECT_EQ(std::pair(game.player_x, game.player_y), std::pair(x, y)) << x0 << ", " << y0;
+    for (auto k : row.keys) release_key(k);
+    EXPECT_EQ(std::pair(game.player_x, game.player_y), row.to);
   }
 }
 

@@ -164,8 +164,8 @@ TEST_F(EndScreens, ContinueCountdownRunsFrom30To1) {
   std::vector<int> shown;
   platform_script_on_flush([&](int frame) {
     shown.push_back(10 * big_digit_at(20) + big_digit_at(25));
-    if (frame == 5) press_char('a');
-    if (frame == 6) release_char('a');
+    if (frame == 5) press_key(TCODK_CHAR, 'a');
+    if (frame == 6) release_key(TCODK_CHAR, 'a');
   });
   EXPECT_FALSE(continue_offer());
   std::vector<int> expected{30};

@@ -1,7 +1,7 @@
 #include "shell/sound.h"
 
 #include "tests/harness.h"
-#include "tests/world_text.h"
+#include "tests/world_rows.h"
 
 class Sounds : public GameTest {};
 
@@ -11,5 +11,6 @@ TEST_F(Sounds, NumbersOutsideTheBankAreIgnored) {
   play_sound(SFX_COUNT);
   play_sound_at(-1, 3);
   play_sound(SFX_CONFIRM);
-  EXPECT_EQ(sounds_text(), "21|");
+  const std::vector<Heard> confirm_alone = {{SFX_CONFIRM, kCentred}};
+  EXPECT_EQ(sounds_heard(), confirm_alone);
 }

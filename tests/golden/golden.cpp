@@ -22,6 +22,7 @@ constexpr int kFrameNoteEvery = 60;
 struct FrameNotes {
   uint64_t hash = 0;
   std::string text;
+  std::string hashes;
 } frame_notes;
 
 void fold(uint64_t value) {
@@ -48,7 +49,7 @@ std::string golden_path(const std::string& run, const char* ending) {
 }
 
 void golden_frames_begin() {
-  frame_notes = FrameNotes{kTraceHashStart, ""};
+  frame_notes = FrameNotes{kTraceHashStart, "", ""};
   sound_record(true);
 }
 
@@ -74,6 +75,8 @@ void golden_frames_flush(int flush) {
     fold(uint64_t(play.effect) << 17 | uint64_t{play.panned} << 16 |
          uint64_t{play.panning.left} << 8 | play.panning.right);
   sound_clear_played();
+  for (int byte = 0; byte < 4; ++byte)
+    frame_notes.hashes += static_cast<char>(frame_notes.hash >> (32 + 8 * byte) & 0xff);
   if (flush % kFrameNoteEvery != 0) return;
   char line[48];
   std::snprintf(line, sizeof line, "flush %d %016" PRIx64 "\n", flush, frame_notes.hash);
@@ -82,6 +85,10 @@ void golden_frames_flush(int flush) {
 
 const std::string& golden_frames_notes() {
   return frame_notes.text;
+}
+
+const std::string& golden_frames_hashes() {
+  return frame_notes.hashes;
 }
 
 void golden_keep_alive() {

@@ -16,7 +16,9 @@ constexpr int kGoldenFrameLimit = 40000;
 void golden_start_headless();
 
 // A golden run's files: `run` is "level" or "session", `ending` ".replay",
-// ".trace" (the digests, one a line) or ".frames" (the per-flush notes).
+// ".trace" (the digests, one a line), ".frames" (the per-flush notes) or
+// ".flushes" (the running hash after every flush, its high 32 bits little-endian:
+// FNV's low bits never see a value's high ones, such as a cell's ink).
 std::string golden_path(const std::string& run, const char* ending);
 
 // Run at every flush of the recording and of its playback alike; the ship
@@ -34,6 +36,9 @@ void golden_pilot(int frame);
 void golden_frames_begin();
 void golden_frames_flush(int flush);
 const std::string& golden_frames_notes();
+// Every flush's running hash, as ".flushes" holds them: a playback that parts
+// from its notes finds the very flush it parted at, not just its 60.
+const std::string& golden_frames_hashes();
 
 // The session's pilot, for one flush: the intro, the menu both ways and past
 // both ends, the scoreboard, every option, both remappings, the credits, a

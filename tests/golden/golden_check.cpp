@@ -4,16 +4,21 @@
 //
 //   golden_check level|session
 //
-// Exits 0 when the playback agrees with both files, 1 naming the first line
-// that parts, 2 when a file is missing or refused.
+// Exits 0 when the playback agrees with the files, 1 naming the first line
+// that parts and showing the screen and sounds of the first flush that parts,
+// 2 when a file is missing or refused.
+
+#include <libtcod.h>
 
 #include <cstdio>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "shell/files.h"
 #include "shell/platform.h"
 #include "shell/session.h"
+#include "shell/sound.h"
 #include "tests/golden/golden.h"
 
 namespace {
@@ -40,6 +45,46 @@ bool agree(const std::string& what, const std::string& got, const std::string& w
   }
 }
 
+// A glyph as text: a code below 256 as the font's code page 437 draws it, anything above as
+// the Unicode code point libtcod keeps it as; a re-record is approved by reading this.
+std::string glyph_text(int ch) {
+  static const std::u32string below_space = U" ☺☻♥♦♣♠•◘○◙♂♀♪♫☼►◄↕‼¶§▬↨↑↓→←∟↔▲▼";
+  static const std::u32string above_tilde =
+      U"⌂ÇüéâäàåçêëèïîìÄÅÉæÆôöòûùÿÖÜ¢£¥₧ƒáíóúñÑªº¿⌐¬½¼¡«»░▒▓│┤╡╢╖╕╣║╗╝╜╛┐└┴┬├─┼╞╟╚╔╩╦╠═╬╧╨╤╥╙╘"
+      U"╒╓╫╪┘┌█▄▌▐▀αßΓπΣσµτΦΘΩδ∞φε∩≡±≥≤⌠⌡÷≈°∙·√ⁿ²■ ";
+  const char32_t code = ch < 0x20    ? below_space[ch]
+                        : ch < 0x7f  ? ch
+                        : ch < 0x100 ? above_tilde[ch - 0x7f]
+                                     : ch;
+  std::string out;
+  if (code < 0x80) return out + static_cast<char>(code);
+  if (code < 0x800) return out + char(0xc0 | code >> 6) + char(0x80 | (code & 0x3f));
+  return out + char(0xe0 | code >> 12) + char(0x80 | (code >> 6 & 0x3f)) +
+         char(0x80 | (code & 0x3f));
+}
+
+// What the player saw and heard at a flush: the sounds as the notes fold them, effect and
+// panning, then the console row by row between bars.
+std::string flush_text(int flush, const std::vector<SoundPlay>& heard) {
+  std::string text = "golden_check: the first flush that parts is " + std::to_string(flush) +
+                     "; fade " + std::to_string(TCOD_console_get_fade()) + "; sounds:";
+  char line[48];
+  for (const SoundPlay& play : heard) {
+    std::snprintf(line, sizeof line, play.panned ? " %d (left %d right %d)" : " %d", play.effect,
+                  play.panning.left, play.panning.right);
+    text += line;
+  }
+  text += heard.empty() ? " none; it drew:\n" : "; it drew:\n";
+  for (int y = 0; y < TCOD_console_get_height(nullptr); ++y) {
+    std::snprintf(line, sizeof line, "  %2d |", y);
+    text += line;
+    for (int x = 0; x < TCOD_console_get_width(nullptr); ++x)
+      text += glyph_text(TCOD_console_get_char(nullptr, x, y));
+    text += "|\n";
+  }
+  return text;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -52,17 +97,27 @@ int main(int argc, char** argv) {
   ReplayRead read = replay_load(golden_path(run, ".replay"));
   const std::string trace = text_of(golden_path(run, ".trace"));
   const std::string frames = text_of(golden_path(run, ".frames"));
-  if (!read.replay || frames.empty()) {
-    std::fprintf(stderr, "golden_check: %s: %s\n", golden_path(run, ".replay").c_str(),
-                 read.replay ? "no trace or frame notes beside it" : read.error.c_str());
+  const std::string flushes = text_of(golden_path(run, ".flushes"));
+  if (!read.replay || frames.empty() || flushes.empty()) {
+    std::fprintf(
+        stderr, "golden_check: %s: %s\n", golden_path(run, ".replay").c_str(),
+        read.replay ? "no trace, frame notes or flush hashes beside it" : read.error.c_str());
     return 2;
   }
   golden_start_headless();
   platform_script_begin();
   golden_frames_begin();
-  platform_script_on_flush([level](int flush) {
+  std::string first_parted;
+  platform_script_on_flush([&](int flush) {
+    const std::vector<SoundPlay> heard = sound_played();
     golden_frames_flush(flush);
     if (level) golden_keep_alive();
+    // The hashes run on, so once they part every later flush parts too.
+    const std::string& hashes = golden_frames_hashes();
+    const size_t at = hashes.size() - 4;
+    if (first_parted.empty() &&
+        hashes.compare(at, 4, flushes, std::min(at, flushes.size()), 4) != 0)
+      first_parted = flush_text(flush, heard);
   });
   std::vector<GamePlayed> played = session_replay(*read.replay, false);
   platform_script_end();
@@ -75,6 +130,12 @@ int main(int argc, char** argv) {
   }
   bool ok = agree(run + ".trace", digests, trace);
   ok = agree(run + ".frames", golden_frames_notes(), frames) && ok;
+  const size_t played_flushes = golden_frames_hashes().size() / 4;
+  std::fputs(first_parted.c_str(), stderr);
+  if (first_parted.empty() && played_flushes != flushes.size() / 4)
+    std::fprintf(stderr, "golden_check: %zu flushes played, %zu recorded\n", played_flushes,
+                 flushes.size() / 4);
+  ok = first_parted.empty() && played_flushes == flushes.size() / 4 && ok;
   if (!in_step)
     std::fprintf(stderr, "golden_check: the %s took other input than was recorded\n", run.c_str());
   if (ok && in_step) std::printf("golden %s: the trace and every flush agree\n", run.c_str());

@@ -1,8 +1,8 @@
 // Records a golden run, headless, into tests/golden/: the recording
 // (RUN.replay), its digests one a line (RUN.trace) and the running hash of
-// every flush (RUN.frames). "level" is the whole level flown by a scripted
-// pilot; "session" is a whole session through the front end. Run it by hand
-// when the game changes on purpose, and check the three files in.
+// every flush, noted every 60 (RUN.frames) and whole (RUN.flushes). "level" is the whole level
+// flown by a scripted pilot; "session" is a whole session through the front end. Run it by hand
+// when the game changes on purpose, and check the four files in.
 //
 //   record_golden level|session
 
@@ -87,8 +87,10 @@ int main(int argc, char** argv) {
   for (const TraceDigest& digest : game.digests) trace << trace_line(digest) << '\n';
   std::ofstream frames(golden_path(run, ".frames"), std::ios::trunc);
   frames << golden_frames_notes();
+  std::ofstream flushes(golden_path(run, ".flushes"), std::ios::binary | std::ios::trunc);
+  flushes << golden_frames_hashes();
   std::printf("%u %s, score %d, hits %d, %zu frame runs, %zu bytes\n", game.game_frames,
               game.whole_session ? "flushes" : "game-loop frames", game.score, game.hits,
               game.frames.size(), replay_encode(replay).size());
-  return trace && frames ? 0 : 1;
+  return trace && frames && flushes ? 0 : 1;
 }
