@@ -98,7 +98,7 @@ set(EV_NODE_LINK ${EV_WEB_LINK} -sENVIRONMENT=node
   "SHELL:--embed-file ${EV_NATIVE}/sound@/sound"
   "SHELL:--embed-file ${CMAKE_SOURCE_DIR}/tests/golden@/golden")
 ev_web_program(golden_check tests/golden/golden_check.cpp tests/golden/golden.cpp
-  tests/golden/session_pilot.cpp)
+  tests/golden/session_pilot.cpp tools/assetgen/cp437.cpp)
 # The benchmark is built when asked for (tools/web_figures.js builds it).
 ev_web_program(frame_bench bench/frame_bench.cpp tests/golden/golden.cpp)
 set_target_properties(frame_bench PROPERTIES EXCLUDE_FROM_ALL ON)

@@ -20,6 +20,7 @@
 #include "shell/session.h"
 #include "shell/sound.h"
 #include "tests/golden/golden.h"
+#include "tools/assetgen/cp437.h"
 
 namespace {
 
@@ -48,14 +49,7 @@ bool agree(const std::string& what, const std::string& got, const std::string& w
 // A glyph as text: a code below 256 as the font's code page 437 draws it, anything above as
 // the Unicode code point libtcod keeps it as; a re-record is approved by reading this.
 std::string glyph_text(int ch) {
-  static const std::u32string below_space = U" ☺☻♥♦♣♠•◘○◙♂♀♪♫☼►◄↕‼¶§▬↨↑↓→←∟↔▲▼";
-  static const std::u32string above_tilde =
-      U"⌂ÇüéâäàåçêëèïîìÄÅÉæÆôöòûùÿÖÜ¢£¥₧ƒáíóúñÑªº¿⌐¬½¼¡«»░▒▓│┤╡╢╖╕╣║╗╝╜╛┐└┴┬├─┼╞╟╚╔╩╦╠═╬╧╨╤╥╙╘"
-      U"╒╓╫╪┘┌█▄▌▐▀αßΓπΣσµτΦΘΩδ∞φε∩≡±≥≤⌠⌡÷≈°∙·√ⁿ²■ ";
-  const char32_t code = ch < 0x20    ? below_space[ch]
-                        : ch < 0x7f  ? ch
-                        : ch < 0x100 ? above_tilde[ch - 0x7f]
-                                     : ch;
+  const char32_t code = ch == 0 ? U' ' : ch < 0x100 ? assetgen::cp437_to_unicode(ch) : char32_t(ch);
   std::string out;
   if (code < 0x80) return out + static_cast<char>(code);
   if (code < 0x800) return out + char(0xc0 | code >> 6) + char(0x80 | (code & 0x3f));
