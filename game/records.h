@@ -86,9 +86,7 @@ struct Enemy {
   TCOD_color_t colour{255, 255, 255};
   int32_t gun_dx = 0;
   int32_t gun_dy = 0;
-  bool hit = false;
   int32_t sway = 0;
-  int32_t aux = 0;
   bool is_boss = false;
   int32_t width = 0;
   int32_t height = 0;
@@ -99,7 +97,6 @@ struct Enemy {
   bool invulnerable = false;
   int32_t phase = 0;
   int32_t count_a = 0;
-  int32_t count_b = 0;
 };
 
 // The player's ship.
