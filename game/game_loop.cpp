@@ -27,8 +27,6 @@ constexpr int kFadeFrames = 64;
 constexpr int kFadeStep = 4;
 constexpr int kOpaque = 255;
 constexpr int kStartStars = 100;
-constexpr int kShipX = 25;
-constexpr int kShipY = 55;
 constexpr int kContinues = 3;
 constexpr int kEndingFrames = 300;
 constexpr int kSlideUntil = 250;  // the art slides while the countdown is above this
@@ -155,7 +153,7 @@ void game_play(DirectorStep step) {
   if (settings.stars != 0) add_start_stars(*world);
   auto director = director_create(step, *world);
   start_globals();
-  auto player = player_create(kShipX, kShipY, player_steer, fire_gun, *world);
+  auto player = player_create(kShipStartX, kShipStartY, player_steer, *world);
   int countdown = kEndingFrames;
   bool game_over = false;
 
