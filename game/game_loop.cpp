@@ -27,7 +27,6 @@ constexpr int kFadeFrames = 64;
 constexpr int kFadeStep = 4;
 constexpr int kOpaque = 255;
 constexpr int kStartStars = 100;
-constexpr int kContinues = 3;
 
 // An ending's timetable, counted from its first frame as 1: over its last
 // frames the screen fades by two levels a frame, and its last frame is never
@@ -82,7 +81,6 @@ void add_start_stars(World& world) {
 // double score, its boss, its ship's cell) carries over.
 void start_globals() {
   game = GameGlobals{};
-  game.continues_left = kContinues;
 }
 
 // GAME rises from below and OVER comes in from the right, a cell a frame.
