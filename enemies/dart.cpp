@@ -10,7 +10,7 @@ constexpr int kShellSpeed = 60;
 // Degrees a frame a chevron member bends by: the higher its spawn row, the harder.
 int bend_for_row(int row) {
   switch (row) {
-    case -4:
+    case -4:  // no trio of the level spawns a dart this high
       return 2;
     case -2:
       return 1;

@@ -1,12 +1,13 @@
 #include "enemies/drone.h"
 
-#include <cmath>
+#include <memory>
 
 #include "fx/bullet.h"
 #include "fx/effect.h"
 #include "fx/enemy_shots.h"
 #include "fx/explosions.h"
 #include "game/globals.h"
+#include "game/motion.h"
 #include "game/screen.h"
 #include "shell/sound.h"
 
@@ -43,13 +44,6 @@ constexpr int kSwoopTurn = 5;
 
 constexpr int kAimedShotAge = 60;
 constexpr int kAimedShotSpeed = 40;
-
-// Keeps the speed; the heading is cut to whole degrees.
-void turn(Drone& drone, double degrees) {
-  Motion& m = drone.motion;
-  motion_set(m, static_cast<int>(std::trunc(m.speed)),
-             static_cast<int>(std::trunc(m.heading + degrees)));
-}
 
 int fan_role(int spawn_row) {
   switch (spawn_row) {
@@ -90,7 +84,7 @@ void fan_fly(Drone& drone, int direction) {
     fan_set_up(drone);
   } else if (drone.age >= kFanTurnFrom && drone.age <= kFanTurnTo) {
     int degrees = fan_turn(drone.role);
-    if (degrees != 0) turn(drone, direction * degrees);
+    if (degrees != 0) motion_turn(drone.motion, direction * degrees);
   }
 }
 
@@ -101,7 +95,7 @@ void swoop_fly(Drone& drone, int heading, int direction) {
     motion_set(drone.motion, kSwoopSpeed, heading);
     drone.score = kSwoopScore;
   } else if (drone.age >= kSwoopTurnFrom && drone.age <= kSwoopTurnTo) {
-    turn(drone, direction * kSwoopTurn);
+    motion_turn(drone.motion, direction * kSwoopTurn);
   }
 }
 }  // namespace
@@ -123,7 +117,6 @@ void drone_spawn(int x, int y, DroneRoutine move, DroneRoutine fire, World& worl
   // The fire routine runs before move has set the drone's numbers.
   if (game.player_alive) drone.fire(drone);
   drone.move(drone);
-  drone.hp_max = drone.hp;
 }
 
 void drone_tick(Drone& drone) {

@@ -24,7 +24,6 @@ constexpr int kDeathEffectTimer = 30;
 
 constexpr int kMissileDamage = 10;
 constexpr int kMissileLife = 18;
-constexpr int kMissileGrazed = 10;  // never read by the missile operations
 
 constexpr double kFullHealthHue = 255;
 
@@ -41,15 +40,7 @@ void enemy_spawn(int x, int y, EnemyThink think, World& world) {
   enemy->motion = motion_create(x, y, 0, 0);
   enemy->glyph = glyph_new(TCOD_white, '*');
   enemy->world = &world;
-  enemy->age = 0;
-  enemy->aux = 0;
-  enemy->is_boss = false;
-  enemy->invulnerable = false;
-  enemy->phase = 0;
-  enemy->count_a = 0;
-  enemy->count_b = 0;
   enemy->think(*enemy);
-  enemy->hit = false;
   enemy->hp_max = enemy->hp;
   world.enemies.push_back(std::move(enemy));
 }
@@ -59,7 +50,6 @@ void enemy_tick(Enemy& enemy) {
   enemy.think(enemy);
   motion_step(enemy.motion);
   enemy.colour = enemy.invulnerable ? TCOD_silver : health_colour(enemy.hp, enemy.hp_max);
-  enemy.hit = false;
   for (int i = 0; i < enemy.width; ++i) {
     for (int j = 0; j < enemy.height; ++j) {
       int code = enemy_cell(enemy, i, j);
@@ -72,7 +62,6 @@ void enemy_tick(Enemy& enemy) {
 
 void enemy_damage(Enemy& enemy, int amount) {
   enemy.hp -= amount;
-  enemy.hit = true;
 }
 
 bool enemy_cull(const Enemy& enemy) {
@@ -108,7 +97,6 @@ void enemy_missile_spawn(int x, int y, int speed, int heading, BulletBehaviour b
   missile->age = 0;
   missile->damage = kMissileDamage;
   missile->life = kMissileLife;
-  missile->grazed = kMissileGrazed;
   world.enemy_missiles.push_back(std::move(missile));
 }
 

@@ -35,16 +35,15 @@ void self_destruct(Enemy& e) {
 void kind_hornet(Enemy& e) {
   if (e.age == 0) {
     kind_begin(e, kHornet);
-    e.sway = 1;
     e.phase = e.motion.x > kScreenWidth / 2 ? kRightSide : 0;
     return;
   }
   if (within(e.age, 1, 50)) brake(e, 1);
   if (e.age == 60) swoop(e, 60, 45, 135);
-  if (within(e.age, 61, 120) && brake(e, 1) == 0) e.count_a = 1;
+  if (within(e.age, 61, 120)) brake(e, 1);
   if (e.age == 130) swoop(e, 60, 145, 35);
-  if (within(e.age, 131, 190) && brake(e, 1) == 0) e.count_b = 1;
+  if (within(e.age, 131, 190)) brake(e, 1);
   if (e.age == 200) swoop(e, 50, 295, 245);
-  if (within(e.age, 201, 250) && brake(e, 1) == 0) e.count_b = 1;
+  if (within(e.age, 201, 250)) brake(e, 1);
   if (e.age == 260) self_destruct(e);
 }

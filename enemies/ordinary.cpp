@@ -1,10 +1,9 @@
 #include "enemies/ordinary.h"
 
-#include <cmath>
-
 #include "enemies/kind.h"
 #include "fx/bullet.h"
 #include "game/globals.h"
+#include "game/motion.h"
 #include "shell/sound.h"
 
 namespace {
@@ -16,8 +15,7 @@ constexpr int kGunRow = 3;
 }  // namespace
 
 void turn_by(Enemy& enemy, int degrees) {
-  Motion& m = enemy.motion;
-  motion_set(m, whole(m.speed), whole(m.heading) + degrees);
+  motion_turn(enemy.motion, degrees);
 }
 
 int brake(Enemy& enemy, int step) {

@@ -26,12 +26,9 @@ void kind_pod(Enemy& e) {
     return;
   }
   settle(e, kSettleSpeed);
-  if (e.age == 90) {
-    motion_set(e.motion, kLaunchSpeed, kLaunchHeading[e.count_a]);
-    e.count_b = 1;  // armed
-  }
+  if (e.age == 90) motion_set(e.motion, kLaunchSpeed, kLaunchHeading[e.count_a]);
   if (e.age >= 91 && e.motion.heading != kLastHeading) turn_by(e, -1);
-  if ((e.age == 120 || e.age == 170) && e.count_b == 1) {
+  if (e.age == 120 || e.age == 170) {
     fire_volley(e, gun_x(e), gun_y(e), kShotSpeed, {10, 0, -10}, bullet_aimed);
     enemy_sound(e, SFX_ENEMY_SHOTGUN);
   }

@@ -147,8 +147,9 @@ constexpr WaveRow kFortress[] = {
 
 constexpr int kFortressWonFrom = 251;
 
-// Five aimed drones: the left three bend left, the right two right; their
-// rows -2, -1, 0 give the outer pair, the inner pair and the centre.
+// Five aimed drones: the left pair bends left, the right pair right and the
+// centre flies straight; rows -2, -1, 0 give the outer pair, the inner pair
+// and the centre.
 void chevron_of_five(int c, World& world) {
   drone_spawn(c, -2, drone_fan_left, drone_fire_aimed, world);
   drone_spawn(c + 2, -1, drone_fan_left, drone_fire_aimed, world);

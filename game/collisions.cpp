@@ -9,6 +9,7 @@
 #include "fx/explosions.h"
 #include "fx/missile.h"
 #include "game/globals.h"
+#include "game/world.h"
 #include "shell/sound.h"
 
 namespace {
@@ -20,7 +21,6 @@ constexpr int kDeathTimer = 50;
 constexpr int kHitTimer = 30;
 constexpr int kLowShield = 40;
 constexpr int kLowerShield = 20;
-constexpr int kClearFire = 1000;  // more than any enemy shot's life
 
 bool at(const Motion& m, int x, int y) {
   return m.x == x && m.y == y;
@@ -162,8 +162,6 @@ void player_hit(Player& player, int damage, Score& score) {
     game.invulnerable_timer = kInvulnerableFrames;
   }
   player.hit_this_frame = true;
-  // Any touch clears all enemy fire, even one that cost nothing; removed
-  // without a graze bonus.
-  for (auto& bullet : player.world->enemy_bullets) bullet_damage(*bullet, kClearFire, 0);
-  for (auto& missile : player.world->enemy_missiles) missile_damage(*missile, kClearFire);
+  // Any touch clears all enemy fire, even one that cost nothing.
+  world_clear_enemy_fire(*player.world);
 }

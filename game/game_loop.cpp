@@ -27,15 +27,17 @@ constexpr int kFadeFrames = 64;
 constexpr int kFadeStep = 4;
 constexpr int kOpaque = 255;
 constexpr int kStartStars = 100;
-constexpr int kShipX = 25;
-constexpr int kShipY = 55;
-constexpr int kContinues = 3;
-constexpr int kEndingFrames = 300;
-constexpr int kSlideUntil = 250;  // the art slides while the countdown is above this
-constexpr int kFadeFrom = 127;    // the countdown below which the screen fades
-constexpr int kVictoryFadeStart = 255;
-constexpr int kVictoryFadeLevel = 252;
-constexpr int kVictoryFadeFrames = 126;
+
+// An ending's timetable, counted from its first frame as 1: over its last
+// frames the screen fades by two levels a frame, and its last frame is never
+// shown: the screen after it comes instead.
+struct Timetable {
+  int frames;
+  int fade_frames;
+};
+constexpr Timetable kGameOver{300, 127};
+constexpr Timetable kVictory{172, 126};  // the fortress's fall, then the fade
+constexpr int kSlideFrames = 50;         // the game-over art slides in, then stands
 
 // The two words of the game-over art: sliding into place, then standing.
 constexpr const char* kGameSliding =
@@ -79,19 +81,48 @@ void add_start_stars(World& world) {
 // double score, its boss, its ship's cell) carries over.
 void start_globals() {
   game = GameGlobals{};
-  game.continues_left = kContinues;
 }
 
-void draw_game_over_art(int countdown) {
-  if (countdown > kSlideUntil) {
-    console_print(10, countdown - 225, "%s", kGameSliding);
+// GAME rises from below and OVER comes in from the right, a cell a frame.
+void draw_game_over_art(int frame) {
+  if (frame <= kSlideFrames) {
+    console_print(10, 76 - frame, "%s", kGameSliding);
     for (int line = 0; line < 4; ++line) {
-      console_print(countdown - 234, 30 + line, "%s", kOverSliding[line]);
+      console_print(67 - frame, 30 + line, "%s", kOverSliding[line]);
     }
   } else {
     console_print(10, 25, "%s", kGameStanding);
     console_print(16, 30, "%s", kOverStanding);
   }
+}
+
+// How the game is ending. Both endings can run at once: the ship lost or
+// Escape pressed while the fortress falls, or the other way round.
+struct Ending {
+  bool over = false;    // the last continue declined, or Escape
+  int over_frames = 0;  // frames of the game-over sequence shown
+  int won_frames = 0;   // frames since the game was won
+};
+
+// Sets the frame's fade; true on the timetable's last frame.
+bool ending_frame(const Timetable& timetable, int frame) {
+  const int left = timetable.frames - frame;
+  if (left == 0) {
+    set_fade(kOpaque);
+    return true;
+  }
+  if (left <= timetable.fade_frames) set_fade(2 * left);
+  return false;
+}
+
+// A win during the game-over sequence (Escape or the ship lost, then the
+// fortress falls or runs out of time) takes over its frames: within the
+// victory's quiet opening they count as the victory's own; later the
+// game-over's timetable runs on, without the art, and ends as a victory.
+bool victory_frame(const Ending& ending) {
+  const int frame = ending.over_frames + ending.won_frames;
+  const bool early = ending.over_frames < kVictory.frames - kVictory.fade_frames;
+  return ending_frame(early ? kVictory : kGameOver, frame);
 }
 
 // A trigger flag follows its edge reader: pressed sets, released clears.
@@ -155,9 +186,8 @@ void game_play(DirectorStep step) {
   if (settings.stars != 0) add_start_stars(*world);
   auto director = director_create(step, *world);
   start_globals();
-  auto player = player_create(kShipX, kShipY, player_steer, fire_gun, *world);
-  int countdown = kEndingFrames;
-  bool game_over = false;
+  auto player = player_create(kShipStartX, kShipStartY, player_steer, *world);
+  Ending ending;
 
   for (int frame = 0; !platform_window_closed(); ++frame) {
     TCOD_console_clear(nullptr);
@@ -167,38 +197,28 @@ void game_play(DirectorStep step) {
     world_update(*world, score);
     world_draw(*world, *player, score);
 
-    if (!game_over && game.player_dead) game_over = handle_death(*player, score);
+    // Once the game is over (Escape leaves the ship flying), a death asks nothing.
+    if (!ending.over && game.player_dead) ending.over = handle_death(*player, score);
 
     if (game.game_won) {
-      if (countdown == kVictoryFadeStart) {
-        set_fade(kVictoryFadeLevel);
-        countdown = kVictoryFadeFrames;
-      } else {
-        countdown -= 1;
-        if (countdown <= kFadeFrom) set_fade(2 * countdown);
-        if (countdown == 0) {
-          set_fade(kOpaque);
-          demo_end_screen(score);
-          scoreboard_show();
-          return;
-        }
+      ending.won_frames += 1;
+      if (victory_frame(ending)) {
+        demo_end_screen(score);
+        scoreboard_show();
+        return;
       }
-    } else if (game_over) {
-      draw_game_over_art(countdown);
-      countdown -= 1;
-      if (countdown <= kFadeFrom) {
-        set_fade(2 * countdown);
-        if (countdown == 0) {
-          set_fade(kOpaque);
-          scoreboard_show();
-          return;
-        }
+    } else if (ending.over) {
+      ending.over_frames += 1;
+      draw_game_over_art(ending.over_frames);
+      if (ending_frame(kGameOver, ending.over_frames)) {
+        scoreboard_show();
+        return;
       }
     }
 
     platform_flush();
     trace_frame(frame, score, *world);
-    if (!poll_game_input(*player)) game_over = true;
+    if (!poll_game_input(*player)) ending.over = true;
     game.player_prev_x = game.player_x;
     game.player_prev_y = game.player_y;
     if (game.double_score_timer != 0) {

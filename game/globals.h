@@ -11,7 +11,7 @@ struct GameGlobals {
   int32_t double_score_timer = 0;  // frames of double score left
   bool player_alive = false;       // the ship is in play; collisions run only then
   bool player_dead = false;        // the ship's death explosion has finished
-  int32_t continues_left = 3;
+  int32_t continues_left = 3;      // a new game's three continues
   bool game_won = false;
   int32_t invulnerable_timer = 0;  // frames the ship cannot be damaged
   int32_t player_x = 0;            // the ship's cell, written every frame

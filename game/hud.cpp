@@ -47,14 +47,13 @@ void hud_draw(const Player& player, const Score& score) {
 
   console_print(2, shield_row, "SHIELD  = [%d", player.shield);
   console_print(16, shield_row, "][");
-  if (player.shield >= 0) draw_bar(shield_row, player.shield / 5, player.shield);
+  draw_bar(shield_row, player.shield / 5, player.shield);
   TCOD_console_set_default_foreground(nullptr, ship);
-  console_print(38, shield_row, "]");
 
   console_print(2, energy_row, "ENERGY  = [%d", player.energy);
   console_print(16, energy_row, "][");
   // A partly filled fifth of energy still shows a cell.
-  if (player.energy >= 0) draw_bar(energy_row, player.energy / 5.0, player.energy);
+  draw_bar(energy_row, player.energy / 5.0, player.energy);
   TCOD_console_set_default_foreground(nullptr, ship);
   console_print(38, energy_row, "][");
 

@@ -36,6 +36,12 @@ void motion_set(Motion& motion, int speed, int heading) {
   compute_velocity(motion);
 }
 
+void motion_turn(Motion& motion, int degrees) {
+  // Speed and heading are whole numbers here (only whole ones are ever set,
+  // and a step turns by 360), so where the cut falls changes nothing.
+  motion_set(motion, static_cast<int>(motion.speed), static_cast<int>(motion.heading) + degrees);
+}
+
 void motion_set_velocity(Motion& motion, int vx, int vy) {
   motion.vx = vx;
   motion.vy = vy;

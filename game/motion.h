@@ -20,6 +20,8 @@ struct Motion {
 Motion motion_create(int x, int y, int speed, int heading);
 void motion_set(Motion& motion, int speed, int heading);
 void motion_set_velocity(Motion& motion, int vx, int vy);
+// Keeps the speed and turns the heading by whole degrees.
+void motion_turn(Motion& motion, int degrees);
 void motion_step(Motion& motion);
 // The ship's steering: a boost on the first frame of a new direction and
 // diagonals locked so that both axes step on the same frames.

@@ -6,16 +6,14 @@
 #include "fx/player_shots.h"
 #include "game/globals.h"
 #include "game/screen.h"
+#include "game/world.h"
 #include "shell/input.h"
 #include "shell/settings.h"
 #include "shell/sound.h"
 
 namespace {
 
-constexpr int kStartX = 25;
-constexpr int kStartY = 55;
 constexpr int kContinueInvulnerability = 120;
-constexpr int kClearEnemyFire = 1000;
 
 constexpr int kFull = 100;  // shield and energy
 constexpr int kHudRows = 11;
@@ -64,8 +62,7 @@ void draw_wings_and_tail(const Motion& m, TCOD_color_t colour) {
 
 }  // namespace
 
-std::unique_ptr<Player> player_create(int x, int y, PlayerRoutine control, PlayerRoutine gun,
-                                      World& world) {
+std::unique_ptr<Player> player_create(int x, int y, PlayerRoutine control, World& world) {
   auto player = std::make_unique<Player>();
   player->cooldown = 0;
   player->fire_held = false;
@@ -79,7 +76,7 @@ std::unique_ptr<Player> player_create(int x, int y, PlayerRoutine control, Playe
   player->motion = motion_create(x, y, 0, 0);
   player->glyph = glyph_new(TCOD_white, 'M');
   player->control = control;
-  player->gun_slot = gun;
+  player->gun_slot = weapon_idle;
   player->charge_slot = weapon_idle;
   player->bomb_slot = weapon_idle;
   game.player_alive = true;
@@ -136,16 +133,14 @@ void player_continue(Player& player, Score& score) {
   player.energy = kFull;
   player.age = 0;
   player.cooldown = 0;
-  player.motion.x = kStartX;
-  player.motion.y = kStartY;
+  player.motion.x = kShipStartX;
+  player.motion.y = kShipStartY;
   score.multiplier = 1.0;
   score.hits = 0;
   score.score = 0;
   game.invulnerable_timer = kContinueInvulnerability;
   game.continues_left -= 1;
-  // Everything the enemies have in the air goes at the next update, unrewarded.
-  for (auto& bullet : player.world->enemy_bullets) bullet_damage(*bullet, kClearEnemyFire, 0);
-  for (auto& missile : player.world->enemy_missiles) missile_damage(*missile, kClearEnemyFire);
+  world_clear_enemy_fire(*player.world);
 }
 
 void player_steer(Player& player) {

@@ -6,9 +6,13 @@
 #include "game/records.h"
 #include "game/score.h"
 
-// Sets player_alive.
-std::unique_ptr<Player> player_create(int x, int y, PlayerRoutine control, PlayerRoutine gun,
-                                      World& world);
+// The cell a game and every continue start the ship on.
+inline constexpr int kShipStartX = 25;
+inline constexpr int kShipStartY = 55;
+
+// Sets player_alive. The weapon slots are chosen afresh every frame from the
+// held keys.
+std::unique_ptr<Player> player_create(int x, int y, PlayerRoutine control, World& world);
 // One frame of the ship; nothing while it is not in play.
 void player_update(Player& player);
 // Restores the ship and clears the score for a continue.

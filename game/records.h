@@ -53,7 +53,6 @@ struct Effect {
 // A glyph flying straight for a fixed number of frames; stars too.
 struct Particle {
   int32_t life = 0;
-  World* world = nullptr;
   Motion motion;
   Glyph glyph;
 };
@@ -61,7 +60,6 @@ struct Particle {
 // A one-cell enemy with a move routine and a fire routine.
 struct Drone {
   int32_t hp = 5;  // dies below 0
-  int32_t hp_max = 5;
   int32_t age = 0;
   World* world = nullptr;
   int32_t pop = 0;  // death burst: 0 none, 1 azure pop, 2 white plasma
@@ -86,9 +84,7 @@ struct Enemy {
   TCOD_color_t colour{255, 255, 255};
   int32_t gun_dx = 0;
   int32_t gun_dy = 0;
-  bool hit = false;
-  int32_t sway = 0;
-  int32_t aux = 0;
+  int32_t sway = 0;  // the kind's own: a dart's turn a frame, a spinner's spin step
   bool is_boss = false;
   int32_t width = 0;
   int32_t height = 0;
@@ -97,9 +93,8 @@ struct Enemy {
   int32_t hp_max = 0;
   int32_t score = 0;
   bool invulnerable = false;
-  int32_t phase = 0;
-  int32_t count_a = 0;
-  int32_t count_b = 0;
+  int32_t phase = 0;  // the kind's own: 1 once settle() stops it, the hornet's side, a wing's wear
+  int32_t count_a = 0;  // the kind's own: a fighter's frames since it slowed, a pod's role
 };
 
 // The player's ship.

@@ -17,7 +17,7 @@ struct TraceDigest {
   int32_t score = 0;
   int32_t hits = 0;
   std::array<uint32_t, 8> lists{};  // entities per World list, in its field order
-  uint64_t screen = 0;              // the console's characters and colours
+  uint64_t screen = 0;              // the console's characters and their foreground colours
   bool operator==(const TraceDigest&) const = default;
 };
 

@@ -9,6 +9,10 @@
 #include "game/hud.h"
 #include "game/player.h"
 
+namespace {
+constexpr int kClearFire = 1000;  // more than any enemy shot's life
+}  // namespace
+
 std::unique_ptr<World> world_create() {
   return std::make_unique<World>();
 }
@@ -46,4 +50,9 @@ void world_draw(World& world, Player& player, Score& score) {
   list_tick(world.enemy_missiles, missile_tick);
   player_update(player);
   hud_draw(player, score);
+}
+
+void world_clear_enemy_fire(World& world) {
+  for (auto& bullet : world.enemy_bullets) bullet_damage(*bullet, kClearFire, 0);
+  for (auto& missile : world.enemy_missiles) missile_damage(*missile, kClearFire);
 }

@@ -12,3 +12,6 @@ std::unique_ptr<World> world_create();
 void world_update(World& world, Score& score);
 // Advances and draws every list, then the ship's frame and the display.
 void world_draw(World& world, Player& player, Score& score);
+// Everything the enemies have in the air goes at the next update, without a
+// graze bonus: a hit on the ship and a continue.
+void world_clear_enemy_fire(World& world);

@@ -17,7 +17,7 @@ TEST_F(Colours, MonochromeDrawsWhiteTheShipsBodyIncludedAndNoFullHealthOnRecordR
   settings.colour_mode = 1;
   glyph_draw(glyph_new(TCOD_red, '*'), 10, 10);
   auto world = world_create();
-  player_update(*player_create(25, 40, player_steer, fire_gun, *world));
+  player_update(*player_create(25, 40, player_steer, *world));
   EXPECT_EQ((std::vector{cell_fg(10, 10), game.player_colour, health_colour(-3, 0)}),
             (std::vector{TCOD_white, TCOD_white, health_colour(1, 1)}));
 }

@@ -10,7 +10,7 @@ using Hud = GameTest;
 // below full.
 TEST_F(Hud, ShieldWordsAndWholeCellsBelowFull) {
   World world;
-  std::unique_ptr<Player> ship = player_create(25, 55, player_steer, fire_gun, world);
+  std::unique_ptr<Player> ship = player_create(25, 55, player_steer, world);
   auto bar_cells = [] { return int(std::ranges::count(screen_text(18, 64, 20), '=')); };
   // clang-format off
   const std::tuple<int, std::string, int> cases[] = {

@@ -14,7 +14,7 @@ class PlayerTest : public GameTest {
   std::unique_ptr<Player> ship(int x, int y) {
     world = world_create();
     game = GameGlobals{};
-    return player_create(x, y, player_steer, fire_gun, *world);
+    return player_create(x, y, player_steer, *world);
   }
 };
 
