@@ -50,6 +50,7 @@ void enemy_tick(Enemy& enemy) {
   enemy.think(enemy);
   motion_step(enemy.motion);
   enemy.colour = enemy.invulnerable ? TCOD_silver : health_colour(enemy.hp, enemy.hp_max);
+  enemy.hit = false;
   for (int i = 0; i < enemy.width; ++i) {
     for (int j = 0; j < enemy.height; ++j) {
       int code = enemy_cell(enemy, i, j);
@@ -62,6 +63,7 @@ void enemy_tick(Enemy& enemy) {
 
 void enemy_damage(Enemy& enemy, int amount) {
   enemy.hp -= amount;
+  enemy.hit = true;
 }
 
 bool enemy_cull(const Enemy& enemy) {

@@ -84,7 +84,9 @@ struct Enemy {
   TCOD_color_t colour{255, 255, 255};
   int32_t gun_dx = 0;
   int32_t gun_dy = 0;
+  bool hit = false;  // damaged this frame; no kind of this level reads it
   int32_t sway = 0;  // the kind's own: a dart's turn a frame, a spinner's spin step
+  int32_t aux = 0;   // the kind's own; no kind of this level needs it
   bool is_boss = false;
   int32_t width = 0;
   int32_t height = 0;
@@ -95,6 +97,7 @@ struct Enemy {
   bool invulnerable = false;
   int32_t phase = 0;  // the kind's own: 1 once settle() stops it, the hornet's side, a wing's wear
   int32_t count_a = 0;  // the kind's own: a fighter's frames since it slowed, a pod's role
+  int32_t count_b = 0;  // the kind's own second counter; no kind of this level needs it
 };
 
 // The player's ship.
