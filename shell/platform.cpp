@@ -378,26 +378,11 @@ bool real_window_closed() {
   return note_closed(TCOD_console_is_window_closed());
 }
 
-bool real_paced() {
-  return true;
-}
-
 }  // namespace
 
-namespace seam {
-
-const InputSource kRealSource = {
-    .next_stroke = real_stroke,
-    .take_sample = real_sample,
-    .window_closed = real_window_closed,
-    .joystick_update = live_joystick_update,
-    .frame_end = live_frame_end,
-    .paced = real_paced,
-    .samples_ahead = false,
-    .runs_hook = false,
-};
-
-}  // namespace seam
+const InputSource seam::kRealSource = {
+    real_stroke,    real_sample,         real_window_closed,      live_joystick_update,
+    live_frame_end, [] { return true; }, /*samples_ahead=*/false, /*runs_hook=*/false};
 
 const std::string& platform_base_path() {
   if (platform.base_path.empty()) {
@@ -650,20 +635,9 @@ bool playback_paced() {
 
 }  // namespace
 
-namespace seam {
-
-const InputSource kPlaybackSource = {
-    .next_stroke = playback_stroke,
-    .take_sample = playback_sample,
-    .window_closed = playback_window_closed,
-    .joystick_update = playback_joystick_update,
-    .frame_end = playback_frame_end,
-    .paced = playback_paced,
-    .samples_ahead = true,
-    .runs_hook = true,
-};
-
-}  // namespace seam
+const InputSource seam::kPlaybackSource = {
+    playback_stroke,    playback_sample, playback_window_closed, playback_joystick_update,
+    playback_frame_end, playback_paced,  /*samples_ahead=*/true, /*runs_hook=*/true};
 
 void platform_playback_begin(std::vector<InputFrame> frames, bool paced) {
   const InputSource* resume =

@@ -38,25 +38,14 @@ bool script_window_closed() {
   return note_closed(platform.script.window_closed || TCOD_console_is_window_closed());
 }
 
-// Tests and tools step frames as fast as they can.
-bool script_paced() {
-  return false;
-}
-
 }  // namespace
 
-namespace seam {
+// Tests and tools step frames as fast as they can: never paced.
+const InputSource seam::kScriptSource = {
+    script_stroke,  script_sample,        script_window_closed,    live_joystick_update,
+    live_frame_end, [] { return false; }, /*samples_ahead=*/false, /*runs_hook=*/true};
 
-const InputSource kScriptSource = {
-    .next_stroke = script_stroke,
-    .take_sample = script_sample,
-    .window_closed = script_window_closed,
-    .joystick_update = live_joystick_update,
-    .frame_end = live_frame_end,
-    .paced = script_paced,
-    .samples_ahead = false,
-    .runs_hook = true,
-};
+namespace seam {
 
 void script_changed() {
   // Only a sample the script's held state made is stale.
