@@ -1,4 +1,5 @@
 #pragma once
-// The console's size in cells; the bottom ten rows are the heads-up display's.
+// The console's size in cells; the heads-up display takes its bottom rows
+// (kHudRows in game/player.cpp).
 constexpr int kScreenWidth = 50;
 constexpr int kScreenHeight = 70;

@@ -181,8 +181,10 @@ int read_accept() {
 void input_reset() {
   for (int r = 0; r < 4; ++r) {
     readers[r] = Reader{};
-    readers[r].key = edge_of(SourceMemory{false, false, 0, 0}, reader_key(r));
-    readers[r].enter = edge_of(SourceMemory{false, false, 0, 0}, kEnterKey);
+    // As if read just now: no press taken so far is reported, this frame's
+    // included (a default memory, stale, would report this frame's).
+    readers[r].key = edge_of(SourceMemory{.age = 0}, reader_key(r));
+    readers[r].enter = edge_of(SourceMemory{.age = 0}, kEnterKey);
   }
 }
 

@@ -13,6 +13,7 @@
 #include <set>
 #include <utility>
 
+#include "game/screen.h"
 #include "shell/data_folder.h"
 #include "shell/page.h"
 #include "shell/platform_state.h"
@@ -37,8 +38,6 @@ void tcod_keyboard_repeat_off() {
 }
 #pragma GCC diagnostic pop
 
-constexpr int kConsoleWidth = 50;
-constexpr int kConsoleHeight = 70;
 constexpr int kSampledButtons = 32;
 
 // The keys a sample holds, in the order of their HeldKey bits.
@@ -111,32 +110,26 @@ TCOD_ViewportOptions* viewport() {
   return options.get();
 }
 
-TCOD_key_t raw_key() {
+TCOD_key_t raw_key(TCOD_key_t (*raw)()) {
   if (platform.looked_ahead) {
     TCOD_key_t key = *platform.looked_ahead;
     platform.looked_ahead.reset();
     return key;
   }
-  if (platform.source == Source::real) {
-    return tcod_check_for_keypress(TCOD_KEY_PRESSED | TCOD_KEY_RELEASED);
-  }
-  if (platform.script.events.empty()) return no_key();
-  TCOD_key_t key = platform.script.events.front();
-  platform.script.events.pop_front();
-  return key;
+  return raw();
 }
 
 // A press's key code and character are the key's own, unshifted ('1' for
 // Shift+1); what it typed ('!') comes in the text event right behind it. The
 // text joins its press, so a keystroke stays one event. A text with no press
 // before it (an input method's) is no keystroke and is dropped.
-TCOD_key_t raw_stroke() {
+TCOD_key_t raw_stroke(TCOD_key_t (*raw)()) {
   for (;;) {
-    TCOD_key_t key = raw_key();
+    TCOD_key_t key = raw_key(raw);
     if (key.vk == TCODK_TEXT) continue;
     if (!key.pressed || key.vk == TCODK_NONE) return key;
     key.text[0] = '\0';
-    TCOD_key_t next = raw_key();
+    TCOD_key_t next = raw_key(raw);
     if (next.vk == TCODK_TEXT) {
       std::memcpy(key.text, next.text, sizeof key.text);
       key.text[sizeof key.text - 1] = '\0';
@@ -198,44 +191,9 @@ uint8_t byte_count(int count) {
   return static_cast<uint8_t>(std::clamp(count, 0, 255));
 }
 
-void sample_joystick(Sample& sample) {
-  sample.joysticks = byte_count(SDL_NumJoysticks());
-  sample.button_count =
-      byte_count(platform.joystick ? SDL_JoystickNumButtons(platform.joystick) : 0);
-  sample.hat = SDL_JoystickGetHat(platform.joystick, 0);
-  int buttons = std::min<int>(kSampledButtons, sample.button_count);
-  for (int b = 0; b < buttons; ++b) {
-    if (SDL_JoystickGetButton(platform.joystick, b) != 0) sample.buttons |= 1u << b;
-  }
-}
-
-Sample take_sample() {
-  Sample sample;
-  for (size_t i = 0; i < kSampledKeys.size(); ++i) {
-    bool down = platform.source == Source::script
-                    ? platform.script.held_keys.count(kSampledKeys[i]) > 0
-                    : tcod_is_key_pressed(kSampledKeys[i]);
-    if (down) sample.keys |= static_cast<uint16_t>(1u << i);
-  }
-  if (platform.fullscreen_enter != SDLK_UNKNOWN) sample.keys &= ~kHeldEnter;  // Alt+Enter's
-  if (platform.source == Source::script) {
-    sample.bytes = platform.script.held_bytes;
-  } else {
-    int count = 0;
-    const Uint8* state = SDL_GetKeyboardState(&count);
-    for (int code = SDL_SCANCODE_UNKNOWN + 1; state && code < count; ++code) {
-      if (!state[code]) continue;
-      SDL_Keycode key = SDL_GetKeyFromScancode(static_cast<SDL_Scancode>(code));
-      if (key > 0 && key < 256) sample.bytes[static_cast<size_t>(key)] = true;
-    }
-  }
-  sample_joystick(sample);
-  return sample;
-}
-
 const Sample& sample() {
   if (!platform.sampled) {
-    platform.sample = take_sample();
+    platform.sample = platform.source->take_sample();
     platform.sampled = true;
   }
   return platform.sample;
@@ -285,63 +243,6 @@ void record_frame_end() {
   frame = InputFrame{};
 }
 
-void playback_load() {
-  Playback& playback = platform.playback;
-  if (playback.frame >= playback.frames.size()) {
-    playback.past_end = true;
-    platform.sample = Sample{};
-  } else {
-    platform.sample = sample_of(playback.frames[playback.frame]);
-  }
-  platform.sampled = true;
-}
-
-void playback_frame_end() {
-  Playback& playback = platform.playback;
-  if (playback.past_end) return;
-  const InputFrame& frame = playback.frames[playback.frame];
-  if (playback.entry != frame.entries.size()) playback.out_of_step = true;
-  playback.entry = 0;
-  if (++playback.repeats_done >= frame.repeat) {
-    playback.repeats_done = 0;
-    playback.frame += 1;
-  }
-  playback_load();
-}
-
-// The real keyboard still counts during a playback in the window: Escape or
-// closing the window ends it.
-void playback_watch_window() {
-  for (TCOD_key_t key = tcod_check_for_keypress(TCOD_KEY_PRESSED | TCOD_KEY_RELEASED);
-       key.vk != TCODK_NONE; key = tcod_check_for_keypress(TCOD_KEY_PRESSED | TCOD_KEY_RELEASED)) {
-    if (key.vk == TCODK_ESCAPE && key.pressed) platform.playback.aborted = true;
-  }
-  if (TCOD_console_is_window_closed()) platform.playback.aborted = true;
-}
-
-// The next recorded event; false for a poll that found nothing.
-bool playback_next(TCOD_key_t& key) {
-  Playback& playback = platform.playback;
-  for (;;) {
-    if (playback.past_end) return false;
-    const InputFrame& frame = playback.frames[playback.frame];
-    if (playback.entry >= frame.entries.size()) return false;
-    const InputEntry& entry = frame.entries[playback.entry++];
-    if (entry.vk == kEntryClosed) {
-      playback.closed_seen = true;
-      continue;
-    }
-    if (entry.vk == TCODK_NONE) return false;
-    key = key_of(entry);
-    size_t typed = 0;
-    while (playback.entry < frame.entries.size() &&
-           frame.entries[playback.entry].vk == TCODK_TEXT && typed + 1 < sizeof key.text) {
-      key.text[typed++] = static_cast<char>(frame.entries[playback.entry++].c);
-    }
-    return true;
-  }
-}
-
 // --- Joystick ---
 
 // Drops a joystick pulled out and opens one plugged in. libtcod's event loop
@@ -384,10 +285,6 @@ namespace seam {
 
 Platform platform;
 
-void script_changed() {
-  if (platform.source == Source::script) platform.sampled = false;
-}
-
 void reset_keyboard() {
   platform.keys_down.clear();
   platform.looked_ahead.reset();
@@ -396,7 +293,98 @@ void reset_keyboard() {
   platform.on_flush = nullptr;
 }
 
+void use_source(const InputSource& source) {
+  platform.source = &source;
+  TCOD_sys_set_fps(source.paced() ? kFramesPerSecond : 0);
+}
+
+TCOD_key_t live_stroke(TCOD_key_t (*raw)()) {
+  for (;;) {
+    TCOD_key_t key = raw_stroke(raw);
+    if (key.vk == TCODK_NONE) {
+      record_entry(InputEntry{});
+      return key;
+    }
+    if (!stroke_filter(key)) continue;
+    record_key(key);
+    return key;
+  }
+}
+
+uint16_t sample_keys(bool (*down)(TCOD_keycode_t)) {
+  uint16_t keys = 0;
+  for (size_t i = 0; i < kSampledKeys.size(); ++i) {
+    if (down(kSampledKeys[i])) keys |= static_cast<uint16_t>(1u << i);
+  }
+  if (platform.fullscreen_enter != SDLK_UNKNOWN) keys &= ~kHeldEnter;  // Alt+Enter's
+  return keys;
+}
+
+void sample_joystick(Sample& sample) {
+  sample.joysticks = byte_count(SDL_NumJoysticks());
+  sample.button_count =
+      byte_count(platform.joystick ? SDL_JoystickNumButtons(platform.joystick) : 0);
+  sample.hat = SDL_JoystickGetHat(platform.joystick, 0);
+  int buttons = std::min<int>(kSampledButtons, sample.button_count);
+  for (int b = 0; b < buttons; ++b) {
+    if (SDL_JoystickGetButton(platform.joystick, b) != 0) sample.buttons |= 1u << b;
+  }
+}
+
+bool note_closed(bool closed) {
+  if (closed && platform.recording.on && !platform.recording.closed_marked) {
+    platform.recording.closed_marked = true;
+    InputEntry mark;
+    mark.vk = kEntryClosed;
+    record_entry(mark);
+  }
+  return closed;
+}
+
+void live_joystick_update() {
+  SDL_JoystickUpdate();
+  follow_joystick_plug();
+}
+
+void live_frame_end() {}
+
 }  // namespace seam
+
+// --- The real keyboard and joystick ---
+
+namespace {
+
+TCOD_key_t real_raw_key() {
+  return tcod_check_for_keypress(TCOD_KEY_PRESSED | TCOD_KEY_RELEASED);
+}
+
+TCOD_key_t real_stroke() {
+  return live_stroke(real_raw_key);
+}
+
+Sample real_sample() {
+  Sample sample;
+  sample.keys = sample_keys(tcod_is_key_pressed);
+  int count = 0;
+  const Uint8* state = SDL_GetKeyboardState(&count);
+  for (int code = SDL_SCANCODE_UNKNOWN + 1; state && code < count; ++code) {
+    if (!state[code]) continue;
+    SDL_Keycode key = SDL_GetKeyFromScancode(static_cast<SDL_Scancode>(code));
+    if (key > 0 && key < 256) sample.bytes[static_cast<size_t>(key)] = true;
+  }
+  sample_joystick(sample);
+  return sample;
+}
+
+bool real_window_closed() {
+  return note_closed(TCOD_console_is_window_closed());
+}
+
+}  // namespace
+
+const InputSource seam::kRealSource = {
+    real_stroke,    real_sample,         real_window_closed,      live_joystick_update,
+    live_frame_end, [] { return true; }, /*samples_ahead=*/false, /*runs_hook=*/false};
 
 const std::string& platform_base_path() {
   if (platform.base_path.empty()) {
@@ -443,7 +431,7 @@ void platform_joystick_open() {
 
 bool platform_window_open(const std::string& font_path) {
   TCOD_console_set_custom_font(font_path.c_str(), TCOD_FONT_LAYOUT_ASCII_INCOL, 16, 16);
-  if (TCOD_console_init_root(kConsoleWidth, kConsoleHeight, "Ember Vortex", false,
+  if (TCOD_console_init_root(kScreenWidth, kScreenHeight, "Ember Vortex", false,
                              TCOD_RENDERER_SDL) != TCOD_E_OK) {
     return false;
   }
@@ -472,8 +460,8 @@ void platform_flush() {
   // The frame's input is settled before the hook runs: what a script changes
   // there, or reads after a change, belongs to the next frame.
   if (platform.recording.on) record_frame_end();
-  if (platform.source != Source::playback) platform.sampled = false;
-  if (platform.source != Source::real) {
+  if (!platform.source->samples_ahead) platform.sampled = false;
+  if (platform.source->runs_hook) {
     platform.hook_frames += 1;
     if (platform.on_flush) platform.on_flush(platform.hook_frames);
   }
@@ -482,12 +470,8 @@ void platform_flush() {
     toggle_fullscreen();
   }
   if (platform.render) TCOD_console_flush_ex(nullptr, viewport());
-  page_frame_end(platform.source == Source::real ||
-                 (platform.source == Source::playback && platform.playback.paced));
-  if (platform.source == Source::playback) {
-    if (platform.playback.paced) playback_watch_window();
-    playback_frame_end();
-  }
+  page_frame_end(platform.source->paced());
+  platform.source->frame_end();
 }
 
 void platform_render(bool on) {
@@ -495,25 +479,7 @@ void platform_render(bool on) {
 }
 
 bool platform_window_closed() {
-  if (platform.source == Source::playback) {
-    Playback& playback = platform.playback;
-    if (playback.aborted || playback.past_end || playback.closed_seen) return true;
-    const auto& entries = playback.frames[playback.frame].entries;
-    if (playback.entry < entries.size() && entries[playback.entry].vk == kEntryClosed) {
-      playback.entry += 1;
-      playback.closed_seen = true;
-    }
-    return playback.closed_seen;
-  }
-  bool closed = (platform.source == Source::script && platform.script.window_closed) ||
-                TCOD_console_is_window_closed();
-  if (closed && platform.recording.on && !platform.recording.closed_marked) {
-    platform.recording.closed_marked = true;
-    InputEntry mark;
-    mark.vk = kEntryClosed;
-    record_entry(mark);
-  }
-  return closed;
+  return platform.source->window_closed();
 }
 
 int64_t platform_frame() {
@@ -522,18 +488,8 @@ int64_t platform_frame() {
 
 TCOD_key_t platform_poll_key(int flags) {
   for (;;) {
-    TCOD_key_t key;
-    if (platform.source == Source::playback) {
-      if (!playback_next(key)) return no_key();
-    } else {
-      key = raw_stroke();
-      if (key.vk == TCODK_NONE) {
-        record_entry(InputEntry{});
-        return key;
-      }
-      if (!stroke_filter(key)) continue;
-      record_key(key);
-    }
+    TCOD_key_t key = platform.source->next_stroke();
+    if (key.vk == TCODK_NONE) return key;
     if (key.pressed) count_press(key);
     int kind = key.pressed ? TCOD_KEY_PRESSED : TCOD_KEY_RELEASED;
     if (flags & kind) return key;
@@ -570,10 +526,7 @@ KeyPresses platform_mapped_key_presses(uint8_t key) {
 }
 
 void platform_joystick_update() {
-  // A playback's joystick is its recording: SDL's is never touched.
-  if (platform.source == Source::playback) return;
-  SDL_JoystickUpdate();
-  follow_joystick_plug();
+  platform.source->joystick_update();
 }
 
 int platform_joystick_hat() {
@@ -593,7 +546,7 @@ int platform_joystick_count() {
   return sample().joysticks;
 }
 
-// --- Recording and playback ---
+// --- Recording ---
 
 void platform_record_begin() {
   platform.recording = Recording{};
@@ -608,31 +561,131 @@ std::vector<InputFrame> platform_record_end() {
   return frames;
 }
 
+// --- Playback ---
+
+namespace {
+
+Sample playback_sample() {
+  const Playback& playback = platform.playback;
+  if (playback.frame >= playback.frames.size()) return Sample{};
+  return sample_of(playback.frames[playback.frame]);
+}
+
+void playback_load() {
+  Playback& playback = platform.playback;
+  if (playback.frame >= playback.frames.size()) playback.past_end = true;
+  platform.sample = playback_sample();
+  platform.sampled = true;
+}
+
+bool close_mark_at_cursor() {
+  const Playback& playback = platform.playback;
+  if (playback.past_end) return false;
+  const auto& entries = playback.frames[playback.frame].entries;
+  return playback.entry < entries.size() && entries[playback.entry].vk == kEntryClosed;
+}
+
+// The window's close is only looked at by its question; whatever moves the
+// cursor on takes the mark.
+void take_close_mark() {
+  while (close_mark_at_cursor()) {
+    platform.playback.entry += 1;
+    platform.playback.closed_seen = true;
+  }
+}
+
+// The next recorded event; false for a poll that found nothing.
+bool playback_next(TCOD_key_t& key) {
+  Playback& playback = platform.playback;
+  take_close_mark();
+  if (playback.past_end) return false;
+  const InputFrame& frame = playback.frames[playback.frame];
+  if (playback.entry >= frame.entries.size()) return false;
+  const InputEntry& entry = frame.entries[playback.entry++];
+  if (entry.vk == TCODK_NONE) return false;
+  key = key_of(entry);
+  size_t typed = 0;
+  while (playback.entry < frame.entries.size() && frame.entries[playback.entry].vk == TCODK_TEXT &&
+         typed + 1 < sizeof key.text) {
+    key.text[typed++] = static_cast<char>(frame.entries[playback.entry++].c);
+  }
+  return true;
+}
+
+TCOD_key_t playback_stroke() {
+  TCOD_key_t key;
+  return playback_next(key) ? key : no_key();
+}
+
+bool playback_window_closed() {
+  const Playback& playback = platform.playback;
+  return playback.aborted || playback.past_end || playback.closed_seen || close_mark_at_cursor();
+}
+
+// A playback's joystick is its recording: SDL's is never touched.
+void playback_joystick_update() {}
+
+// The real keyboard still counts during a playback in the window: Escape or
+// closing the window ends it.
+void playback_watch_window() {
+  for (TCOD_key_t key = tcod_check_for_keypress(TCOD_KEY_PRESSED | TCOD_KEY_RELEASED);
+       key.vk != TCODK_NONE; key = tcod_check_for_keypress(TCOD_KEY_PRESSED | TCOD_KEY_RELEASED)) {
+    if (key.vk == TCODK_ESCAPE && key.pressed) platform.playback.aborted = true;
+  }
+  if (TCOD_console_is_window_closed()) platform.playback.aborted = true;
+}
+
+void playback_frame_end() {
+  Playback& playback = platform.playback;
+  if (playback.paced) playback_watch_window();
+  if (playback.past_end) return;
+  take_close_mark();
+  const InputFrame& frame = playback.frames[playback.frame];
+  if (playback.entry != frame.entries.size()) playback.out_of_step = true;
+  playback.entry = 0;
+  if (++playback.repeats_done >= frame.repeat) {
+    playback.repeats_done = 0;
+    playback.frame += 1;
+  }
+  playback_load();
+}
+
+bool playback_paced() {
+  return platform.playback.paced;
+}
+
+}  // namespace
+
+const InputSource seam::kPlaybackSource = {
+    playback_stroke,    playback_sample, playback_window_closed, playback_joystick_update,
+    playback_frame_end, playback_paced,  /*samples_ahead=*/true, /*runs_hook=*/true};
+
 void platform_playback_begin(std::vector<InputFrame> frames, bool paced) {
-  Source resume = platform.source == Source::playback ? platform.playback.resume : platform.source;
+  const InputSource* resume =
+      platform.source == &kPlaybackSource ? platform.playback.resume : platform.source;
   platform.playback = Playback{};
   platform.playback.frames = std::move(frames);
   platform.playback.paced = paced;
   platform.playback.resume = resume;
-  platform.source = Source::playback;
+  use_source(kPlaybackSource);
   platform.hook_frames = 0;
-  TCOD_sys_set_fps(paced ? kFramesPerSecond : 0);
   playback_load();
 }
 
 PlaybackEnd platform_playback_end() {
-  if (platform.source != Source::playback) return {};
+  if (platform.source != &kPlaybackSource) return {};
   Playback& playback = platform.playback;
   PlaybackEnd end;
   end.aborted = playback.aborted;
+  take_close_mark();
   // The game must have ended in the last recorded frame, with all its input taken.
   bool at_last = playback.frame + 1 == playback.frames.size() &&
                  playback.repeats_done + 1 == playback.frames.back().repeat &&
                  playback.entry == playback.frames.back().entries.size();
   end.out_of_step = playback.out_of_step || !at_last;
-  platform.source = playback.resume;
+  const InputSource& resume = *playback.resume;
   platform.playback = Playback{};
   platform.sampled = false;
-  TCOD_sys_set_fps(platform.source == Source::script ? 0 : kFramesPerSecond);
+  use_source(resume);
   return end;
 }

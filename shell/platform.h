@@ -162,7 +162,6 @@ PlaybackEnd platform_playback_end();
 // --- Script ---
 void platform_script_begin();  // scripted input, unpaced flushes
 void platform_script_end();
-bool platform_scripted();
 // Queues one raw key event (as libtcod would deliver it) and holds or lets go
 // of the key: `c` is the key's character (0 for none).
 void platform_script_key(TCOD_keycode_t vk, int c, bool pressed);

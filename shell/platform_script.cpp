@@ -10,25 +10,61 @@ namespace {
 
 constexpr int kVirtualButtons = 16;
 
+TCOD_key_t script_raw_key() {
+  if (platform.script.events.empty()) return no_key();
+  TCOD_key_t key = platform.script.events.front();
+  platform.script.events.pop_front();
+  return key;
+}
+
+TCOD_key_t script_stroke() {
+  return live_stroke(script_raw_key);
+}
+
+bool script_key_down(TCOD_keycode_t key) {
+  return platform.script.held_keys.count(key) > 0;
+}
+
+Sample script_sample() {
+  Sample sample;
+  sample.keys = sample_keys(script_key_down);
+  sample.bytes = platform.script.held_bytes;
+  sample_joystick(sample);
+  return sample;
+}
+
+// Closing the real window still counts.
+bool script_window_closed() {
+  return note_closed(platform.script.window_closed || TCOD_console_is_window_closed());
+}
+
 }  // namespace
+
+// Tests and tools step frames as fast as they can: never paced.
+const InputSource seam::kScriptSource = {
+    script_stroke,  script_sample,        script_window_closed,    live_joystick_update,
+    live_frame_end, [] { return false; }, /*samples_ahead=*/false, /*runs_hook=*/true};
+
+namespace seam {
+
+void script_changed() {
+  // Only a sample the script's held state made is stale.
+  if (platform.source == &kScriptSource) platform.sampled = false;
+}
+
+}  // namespace seam
 
 void platform_script_begin() {
   platform.script = Script{};
-  platform.source = Source::script;
+  use_source(kScriptSource);
   reset_keyboard();
-  TCOD_sys_set_fps(0);
 }
 
 void platform_script_end() {
   platform_script_joystick_detach();
   platform.script = Script{};
-  platform.source = Source::real;
+  use_source(kRealSource);
   reset_keyboard();
-  TCOD_sys_set_fps(kFramesPerSecond);
-}
-
-bool platform_scripted() {
-  return platform.source == Source::script;
 }
 
 void platform_script_event(TCOD_key_t key) {

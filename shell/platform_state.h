@@ -24,8 +24,6 @@ namespace seam {
 
 constexpr int kFramesPerSecond = 60;
 
-enum class Source { real, script, playback };
-
 struct Script {
   std::deque<TCOD_key_t> events;
   std::set<int> held_keys;      // TCOD key codes
@@ -44,6 +42,31 @@ struct Sample {
   uint8_t button_count = 0;
 };
 
+// One source of input: the real keyboard and joystick, the script or a
+// playback. The seam asks the live one through these routines, so it never
+// needs to know which one it is.
+struct InputSource {
+  // The next stroke the polls take, vk TCODK_NONE when there is none.
+  TCOD_key_t (*next_stroke)();
+  // Held keys, key bytes and joystick as they are now.
+  Sample (*take_sample)();
+  bool (*window_closed)();
+  void (*joystick_update)();
+  // Last in the flush, after the drawing and the pace.
+  void (*frame_end)();
+  // Flushes keep the 60 fps pace.
+  bool (*paced)();
+  // Each frame's sample is known before the frame (frame_end loads it), so the
+  // flush keeps it instead of leaving it to the frame's first question.
+  bool samples_ahead;
+  // Flushes count for the on_flush hook and call it.
+  bool runs_hook;
+};
+
+extern const InputSource kRealSource;
+extern const InputSource kScriptSource;
+extern const InputSource kPlaybackSource;
+
 struct Recording {
   bool on = false;
   std::vector<InputFrame> frames;
@@ -61,7 +84,7 @@ struct Playback {
   bool out_of_step = false;
   bool aborted = false;
   bool paced = false;
-  Source resume = Source::real;  // the source before the playback
+  const InputSource* resume = &kRealSource;  // the source before the playback
 };
 
 struct PressCount {
@@ -76,7 +99,7 @@ struct Platform {
   // The joystick count at the last try to open one while none was held: a
   // joystick that will not open is tried again only when the count changes.
   int joysticks_tried = 0;
-  Source source = Source::real;
+  const InputSource* source = &kRealSource;
   // Keys whose press has been delivered and whose release has not: a second
   // press of one of them is the system's auto-repeat.
   std::set<std::pair<int, int>> keys_down;
@@ -118,5 +141,21 @@ inline TCOD_key_t no_key() {
 void script_changed();
 // Fresh keyboard memory and flush count for a new source.
 void reset_keyboard();
+// Makes `source` the live one, at its own pace.
+void use_source(const InputSource& source);
+
+// What the real keyboard and the script share, as they deliver live input:
+// the stroke behind `raw`'s events, filtered and noted by a recording;
+TCOD_key_t live_stroke(TCOD_key_t (*raw)());
+// the sampled keys `down` says are held, Alt+Enter's Enter left out, and the
+// open joystick's state;
+uint16_t sample_keys(bool (*down)(TCOD_keycode_t));
+void sample_joystick(Sample& sample);
+// the window's close as a recording notes it;
+bool note_closed(bool closed);
+// and SDL's joysticks, read and followed as they are plugged in and out.
+void live_joystick_update();
+// Live input has no frame of its own to move on at the flush's end.
+void live_frame_end();
 
 }  // namespace seam

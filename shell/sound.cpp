@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "game/screen.h"
 #include "shell/page.h"
 #include "shell/platform.h"
 
@@ -91,7 +92,7 @@ void play_sound_at(int effect, int column) {
 Panning sound_panning(int column) {
   // The levels wrap modulo 256 as the mixer's byte arguments do, so a column
   // past either edge swings to the far side.
-  return {static_cast<uint8_t>(5 * (50 - column)), static_cast<uint8_t>(5 * column)};
+  return {static_cast<uint8_t>(5 * (kScreenWidth - column)), static_cast<uint8_t>(5 * column)};
 }
 
 void sound_record(bool on) {

@@ -82,3 +82,19 @@ TEST_F(KeyPoll, AltEnterTogglesFullscreenAndNeverReachesTheGameAsEnter) {
   }
   platform_script_begin();
 }
+
+// A window closed mid-frame reads closed in its playback too, in step whatever takes its mark:
+// a poll, the frame's end or the playback's end.
+TEST_F(KeyPoll, AWindowClosedMidFramePlaysBackInStep) {
+  platform_script_close_window();
+  for (int run = 0; run < 6; ++run) {  // recorded, then played back, for each taker
+    const int taker = run / 2;
+    run % 2 ? platform_playback_begin(platform_record_end(), false) : platform_record_begin();
+    EXPECT_EQ(strokes(), "") << run;
+    EXPECT_TRUE(platform_window_closed() && platform_window_closed()) << run;
+    EXPECT_EQ(taker == 0 ? strokes() : "", "") << run;
+    if (taker < 2) platform_flush();
+    EXPECT_TRUE(platform_window_closed()) << run;
+    EXPECT_FALSE(run % 2 && platform_playback_end().out_of_step) << run;
+  }
+}
