@@ -1,7 +1,5 @@
 #include "game/collisions.h"
 
-#include <cstring>
-
 #include "enemies/enemy.h"
 #include "tests/harness.h"
 
@@ -33,14 +31,6 @@ class Collisions : public GameTest {
 
   Bullet& shot(EntityList<Bullet>& list, int x, int y, int damage, int life) {
     return add(list, x, y, Bullet{.damage = damage, .life = life, .motion = {}, .glyph = {}});
-  }
-
-  Enemy& add_enemy(int x, int y, std::vector<const char*> rows) {
-    Enemy& enemy = add(world.enemies, x, y);
-    enemy_set_sprite(enemy, static_cast<int>(std::strlen(rows[0])), static_cast<int>(rows.size()),
-                     rows.data());
-    enemy.hp = 100;
-    return enemy;
   }
 
   World world;
@@ -96,7 +86,10 @@ TEST_F(Collisions, ASecondTouchInAFrameCostsNothingButClearsTheFireAndADeathEnds
 TEST_F(Collisions, PlayerBulletsSpendALifeOnEachDroneWhileTheyHaveOneAndMeetDronesFirst) {
   fresh();
   for (int k = 0; k < 2; ++k) add(world.drones, 5, 5);
-  add_enemy(5, 5, {"#"});
+  Enemy& enemy = add(world.enemies, 5, 5);
+  const char* const sprite[] = {"#"};
+  enemy_set_sprite(enemy, 1, 1, sprite);
+  enemy.hp = 100;
   for (int life : {1, 2}) shot(world.player_bullets, 5, 5, 4, life);
   run_collisions(world, ship, score);
   EXPECT_EQ(std::tuple(world.player_bullets[0]->life, world.player_bullets[1]->life,

@@ -52,33 +52,16 @@ TEST_F(Kinds, AShellFiredAtSpeedOneBurstsInItsSpawnCallOnly) {
 // there (seed 4242 draws the second of the five small explosions).
 TEST_F(Kinds, DronesAreReapedOnlyBelowZeroHpAndAPlasmaOneBurstsInWhite) {
   random_seed(4242);
-  const struct {
-    const char* name;
-    int pop, hp;
-    size_t bursts;
-    std::vector<Heard> heard = {};
-  } rows[] = {
-      {.name = "at 0 hp", .pop = 0, .hp = 0, .bursts = 0},
-      {.name = "plasma below 0",
-       .pop = 2,
-       .hp = -3,
-       .bursts = 1,
-       .heard = {{SFX_SMALL_EXP1 + 1, 7}}},
-  };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.name);
-    World w;
-    Score s;
-    Drone drone{.hp = row.hp, .world = &w, .pop = row.pop, .score = 0, .motion = {}, .glyph = {}};
-    drone.motion = motion_create(7, 30, 0, 0);
-    sound_clear_played();
-    EXPECT_EQ(drone_reap(drone, s), row.hp < 0);
-    ASSERT_EQ(w.explosions.size(), row.bursts);
-    for (const auto& e : w.explosions) {
-      EXPECT_EQ(std::tuple(e->routine, e->timer, e->motion.x, e->motion.y),
-                std::tuple(+effect_plasma, 20, 7, 30));
-      EXPECT_EQ(e->colour, TCOD_white);
-    }
-    EXPECT_EQ(sounds_heard(), row.heard);
-  }
+  World w;
+  Score s;
+  Drone drone{.hp = 0, .world = &w, .pop = 2, .score = 0, .motion = {}, .glyph = {}};
+  drone.motion = motion_create(7, 30, 0, 0);
+  EXPECT_FALSE(drone_reap(drone, s));
+  drone.hp = -3;
+  EXPECT_TRUE(drone_reap(drone, s));
+  ASSERT_EQ(w.explosions.size(), 1u);
+  const Effect& e = *w.explosions[0];
+  EXPECT_EQ(std::tuple(e.routine, e.timer, e.motion.x, e.motion.y, e.colour),
+            std::tuple(+effect_plasma, 20, 7, 30, TCOD_white));
+  EXPECT_EQ(sounds_heard(), (std::vector<Heard>{{SFX_SMALL_EXP1 + 1, 7}}));
 }
