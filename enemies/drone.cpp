@@ -117,6 +117,7 @@ void drone_spawn(int x, int y, DroneRoutine move, DroneRoutine fire, World& worl
   // The fire routine runs before move has set the drone's numbers.
   if (game.player_alive) drone.fire(drone);
   drone.move(drone);
+  drone.hp_max = drone.hp;
 }
 
 void drone_tick(Drone& drone) {

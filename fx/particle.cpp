@@ -6,6 +6,7 @@ void particle_spawn(int x, int y, int speed, int heading, int life, TCOD_color_t
                     World& world) {
   auto particle = std::make_unique<Particle>();
   particle->life = life;
+  particle->world = &world;
   particle->motion = motion_create(x, y, speed, heading);
   particle->glyph = glyph_new(colour, ch);
   world.particles.push_back(std::move(particle));

@@ -53,13 +53,15 @@ struct Effect {
 // A glyph flying straight for a fixed number of frames; stars too.
 struct Particle {
   int32_t life = 0;
+  World* world = nullptr;  // its list; the particle itself never needs it
   Motion motion;
   Glyph glyph;
 };
 
 // A one-cell enemy with a move routine and a fire routine.
 struct Drone {
-  int32_t hp = 5;  // dies below 0
+  int32_t hp = 5;      // dies below 0
+  int32_t hp_max = 5;  // hp as spawned; a drone shows no health colour, so nothing reads it
   int32_t age = 0;
   World* world = nullptr;
   int32_t pop = 0;  // death burst: 0 none, 1 azure pop, 2 white plasma

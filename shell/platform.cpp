@@ -594,27 +594,22 @@ void take_close_mark() {
   }
 }
 
-// The next recorded event; false for a poll that found nothing.
-bool playback_next(TCOD_key_t& key) {
+// The next recorded event; vk TCODK_NONE for a poll that found nothing.
+TCOD_key_t playback_stroke() {
   Playback& playback = platform.playback;
   take_close_mark();
-  if (playback.past_end) return false;
+  if (playback.past_end) return no_key();
   const InputFrame& frame = playback.frames[playback.frame];
-  if (playback.entry >= frame.entries.size()) return false;
+  if (playback.entry >= frame.entries.size()) return no_key();
   const InputEntry& entry = frame.entries[playback.entry++];
-  if (entry.vk == TCODK_NONE) return false;
-  key = key_of(entry);
+  if (entry.vk == TCODK_NONE) return no_key();
+  TCOD_key_t key = key_of(entry);
   size_t typed = 0;
   while (playback.entry < frame.entries.size() && frame.entries[playback.entry].vk == TCODK_TEXT &&
          typed + 1 < sizeof key.text) {
     key.text[typed++] = static_cast<char>(frame.entries[playback.entry++].c);
   }
-  return true;
-}
-
-TCOD_key_t playback_stroke() {
-  TCOD_key_t key;
-  return playback_next(key) ? key : no_key();
+  return key;
 }
 
 bool playback_window_closed() {
